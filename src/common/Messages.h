@@ -1,0 +1,69 @@
+#pragma once
+
+#include "common/InfoWindowRequest.h"
+
+#include <QString>
+
+namespace vorn {
+
+class VornError;
+
+// Captions of the program's boxes.
+inline const QString kCaptionError = QStringLiteral("Błąd");
+inline const QString kCaptionWarning = QStringLiteral("Ostrzeżenie");
+inline const QString kCaptionInformation = QStringLiteral("Komunikat");
+inline const QString kCaptionQuestion = QStringLiteral("Potwierdzenie");
+
+enum class DefaultAnswer
+{
+    Yes,
+    No // questions that delete, discard data, renumber, close a month or move a date
+};
+
+enum class QuestionIcon
+{
+    Question,
+    Exclamation
+};
+
+// The one way a service talks to the user. The desktop program shows modal boxes, the
+// command-line tool writes to stderr, tests record everything and answer from a script.
+class UserMessages
+{
+public:
+    virtual ~UserMessages() = default;
+    // Error box "Błąd"; with a code ("AD_0010") the text is prefixed by ErrorText.
+    virtual void error(const QString& text, const QString& code = {}) = 0;
+    virtual void warning(const QString& text) = 0;
+    virtual void information(const QString& text) = 0;
+    // Question "Potwierdzenie" with Yes and No; true for Yes.
+    virtual bool question(const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes,
+                          QuestionIcon icon = QuestionIcon::Question) = 0;
+    virtual void infoWindow(const InfoWindowRequest& request) = 0;
+
+    // Shows a caught failure as the error box, with its code when it has one.
+    void error(const VornError& failure);
+};
+
+// Text of the error box: with a code, "BŁĄD NR <code>.\n\r\n\r" + text.
+QString ErrorText(const QString& text, const QString& code);
+
+// For the command-line tools: every box becomes lines on stderr; questions take their
+// default answer unless the tool was told to answer yes to all.
+class ConsoleMessages : public UserMessages
+{
+public:
+    explicit ConsoleMessages(bool answerYes = false) : m_answerYes(answerYes) {}
+    void error(const QString& text, const QString& code = {}) override;
+    void warning(const QString& text) override;
+    void information(const QString& text) override;
+    bool question(const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes,
+                  QuestionIcon icon = QuestionIcon::Question) override;
+    void infoWindow(const InfoWindowRequest& request) override;
+    using UserMessages::error;
+
+private:
+    bool m_answerYes;
+};
+
+} // namespace vorn
