@@ -1,0 +1,55 @@
+#include "shell/KstIni.h"
+
+#include "common/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace vorn {
+
+QString KstIni::FirmFolder(const QString& rootPath, int firm)
+{
+    return JoinPath({rootPath, QStringLiteral("DATA"),
+                     QStringLiteral("F%1").arg(firm, 5, 10, QLatin1Char('0')),
+                     QStringLiteral("ST")});
+}
+
+KstIni::KstIni(const QString& rootPath, int firm)
+    : m_file(JoinPath({FirmFolder(rootPath, firm), QStringLiteral("KST.Ini")}))
+{
+}
+
+QString KstIni::tableChoice() const
+{
+    QSettings ini(m_file, QSettings::IniFormat);
+    return ini.value(kSection + QLatin1Char('/') + kTableKey).toString();
+}
+
+QString KstIni::tableName() const
+{
+    return tableChoice() == kTable2002 ? QStringLiteral("D00005ST") : QStringLiteral("D00001ST");
+}
+
+void KstIni::setTableChoice(const QString& choice)
+{
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QSettings ini(m_file, QSettings::IniFormat);
+    ini.setValue(kSection + QLatin1Char('/') + kTableKey, choice);
+}
+
+bool KstIni::noticePending() const
+{
+    QSettings ini(m_file, QSettings::IniFormat);
+    return ini.value(kSection + QLatin1Char('/') + kNoticeKey).toString() != QStringLiteral("0");
+}
+
+void KstIni::setNoticePending(bool pending)
+{
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QSettings ini(m_file, QSettings::IniFormat);
+    ini.setValue(kSection + QLatin1Char('/') + kNoticeKey,
+                 pending ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace vorn
