@@ -31,8 +31,7 @@ bool IsEmptyValue(const QVariant& value, QChar typeCode, bool zeroIsEmpty)
     }
 }
 
-bool IsEmptyValue(const QSqlRecord* record, const QString& field, QChar typeCode,
-                  bool zeroIsEmpty)
+bool IsEmptyValue(const QSqlRecord* record, const QString& field, QChar typeCode, bool zeroIsEmpty)
 {
     if (!record || record->isEmpty())
         return true;

@@ -15,7 +15,6 @@ namespace vorn {
 bool IsEmptyValue(const QVariant& value, QChar typeCode, bool zeroIsEmpty);
 
 // The same for a field of a record; no record (an empty dataset) counts as empty.
-bool IsEmptyValue(const QSqlRecord* record, const QString& field, QChar typeCode,
-                  bool zeroIsEmpty);
+bool IsEmptyValue(const QSqlRecord* record, const QString& field, QChar typeCode, bool zeroIsEmpty);
 
 } // namespace vorn

@@ -9,10 +9,10 @@ namespace vorn {
 // One row of the fiscal-year table F00001ST.
 struct FiscalYearRow
 {
-    int rok = 0;          // ROK
-    QDate dataPocz;       // DATA_POCZ
-    QDate dataKonca;      // DATA_KONCA
-    QDate zamknietyDo;    // ZAMKNIETYDO
+    int rok = 0;       // ROK
+    QDate dataPocz;    // DATA_POCZ
+    QDate dataKonca;   // DATA_KONCA
+    QDate zamknietyDo; // ZAMKNIETYDO
 };
 
 // Where the date helpers read fiscal years from: the firm's table, or a plain list in

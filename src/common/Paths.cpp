@@ -14,7 +14,8 @@ QString JoinPath(const QStringList& parts)
             out = part;
             continue;
         }
-        while (out.size() > 1 && (out.endsWith(QLatin1Char('/')) || out.endsWith(QLatin1Char('\\'))))
+        while (out.size() > 1 &&
+               (out.endsWith(QLatin1Char('/')) || out.endsWith(QLatin1Char('\\'))))
             out.chop(1);
         while (part.startsWith(QLatin1Char('/')) || part.startsWith(QLatin1Char('\\')))
             part.remove(0, 1);

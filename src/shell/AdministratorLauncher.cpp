@@ -39,18 +39,17 @@ QString AdministratorLauncher::programPath() const
 bool AdministratorLauncher::StartAdministrator(const QString& switches,
                                                const std::function<void()>& closeWindow, bool ask)
 {
-    if (ask &&
-        !m_messages.question(
-            QStringLiteral("Uwaga!\n\rZa chwilę nastąpi zamknięcie bieżącego programu i "
-                           "uruchomienie \n\rprogramu Vorn 2000 - Administrator.\n\r\n\rCzy "
-                           "chcesz kontynuować?"),
-            DefaultAnswer::Yes, QuestionIcon::Exclamation))
+    if (ask && !m_messages.question(
+                   QStringLiteral("Uwaga!\n\rZa chwilę nastąpi zamknięcie bieżącego programu i "
+                                  "uruchomienie \n\rprogramu Vorn 2000 - Administrator.\n\r\n\rCzy "
+                                  "chcesz kontynuować?"),
+                   DefaultAnswer::Yes, QuestionIcon::Exclamation))
         return false;
     if (closeWindow)
         closeWindow();
     if (SingleInstance::IsHeldElsewhere(kInstanceName)) {
-        m_messages.error(
-            QStringLiteral("Program VORN 2000 Administrator jest już uruchomiony na tym stanowisku."));
+        m_messages.error(QStringLiteral(
+            "Program VORN 2000 Administrator jest już uruchomiony na tym stanowisku."));
         return false;
     }
     const QString program = programPath();

@@ -126,8 +126,10 @@ bool TV2Registry::readModule(int module)
             faulty |= module == ModuleAD;
         }
     }
-    paths[pkServerPath] = m_store.read(Hive::LocalMachine, key, QStringLiteral("ServerPath")).value_or(QString());
-    paths[pkServerName] = m_store.read(Hive::LocalMachine, key, QStringLiteral("ServerName")).value_or(QString());
+    paths[pkServerPath] =
+        m_store.read(Hive::LocalMachine, key, QStringLiteral("ServerPath")).value_or(QString());
+    paths[pkServerName] =
+        m_store.read(Hive::LocalMachine, key, QStringLiteral("ServerName")).value_or(QString());
 
     if (!paths[pkRootPath].isEmpty()) {
         const QString data = JoinPath({paths[pkRootPath], QStringLiteral("DATA"), code});
@@ -135,17 +137,19 @@ bool TV2Registry::readModule(int module)
     }
 
     if (changed) {
-        const bool allBlank = paths[pkRootPath].trimmed().isEmpty() &&
-                              paths[pkNetFileDir].trimmed().isEmpty() &&
-                              paths[pkServerName].trimmed().isEmpty() &&
-                              paths[pkServerPath].trimmed().isEmpty();
+        const bool allBlank =
+            paths[pkRootPath].trimmed().isEmpty() && paths[pkNetFileDir].trimmed().isEmpty() &&
+            paths[pkServerName].trimmed().isEmpty() && paths[pkServerPath].trimmed().isEmpty();
         if (allBlank) {
             m_store.removeKey(Hive::LocalMachine, key);
         } else {
             m_store.write(Hive::LocalMachine, key, QStringLiteral("RootPath"), paths[pkRootPath]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"), paths[pkNetFileDir]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerName"), paths[pkServerName]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerPath"), paths[pkServerPath]);
+            m_store.write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"),
+                          paths[pkNetFileDir]);
+            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerName"),
+                          paths[pkServerName]);
+            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerPath"),
+                          paths[pkServerPath]);
         }
     }
     return !faulty;

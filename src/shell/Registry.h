@@ -28,7 +28,8 @@ class TV2Registry
 {
 public:
     static inline const QString kRootKey = QStringLiteral("SOFTWARE/Vorn2000");
-    static inline const QString kDefaultTempDir = QStringLiteral("C:\\Program Files\\VORN2000\\TEMP");
+    static inline const QString kDefaultTempDir =
+        QStringLiteral("C:\\Program Files\\VORN2000\\TEMP");
 
     TV2Registry(ConfigStore& store, UserMessages& messages);
 
@@ -41,7 +42,10 @@ public:
     QString TempDir() const { return m_tempDir; }
     QString report() const { return m_report; }
 
-    static QString ModuleKey(int module) { return kRootKey + QLatin1Char('/') + ModuleCode(module); }
+    static QString ModuleKey(int module)
+    {
+        return kRootKey + QLatin1Char('/') + ModuleCode(module);
+    }
 
 private:
     struct ModulePaths

@@ -127,9 +127,10 @@ void TfrmInfoWindow::setNewStyle(bool newStyle)
 
 void TfrmInfoWindow::setIconType(IconType type)
 {
-    const QStyle::StandardPixmap pixmap = type == IconType::itError     ? QStyle::SP_MessageBoxCritical
-                                          : type == IconType::itWarning ? QStyle::SP_MessageBoxWarning
-                                                                        : QStyle::SP_MessageBoxInformation;
+    const QStyle::StandardPixmap pixmap = type == IconType::itError ? QStyle::SP_MessageBoxCritical
+                                          : type == IconType::itWarning
+                                              ? QStyle::SP_MessageBoxWarning
+                                              : QStyle::SP_MessageBoxInformation;
     m_icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
 }
 

@@ -44,7 +44,8 @@ void QtMessages::error(const QString& text, const QString& code)
 
 void QtMessages::warning(const QString& text)
 {
-    showBox(m_parent, QMessageBox::Warning, kCaptionWarning, text, QMessageBox::Ok, QMessageBox::Ok);
+    showBox(m_parent, QMessageBox::Warning, kCaptionWarning, text, QMessageBox::Ok,
+            QMessageBox::Ok);
 }
 
 void QtMessages::information(const QString& text)

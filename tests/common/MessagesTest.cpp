@@ -1,5 +1,5 @@
-#include "common/Errors.h"
 #include "common/Messages.h"
+#include "common/Errors.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>

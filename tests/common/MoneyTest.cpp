@@ -29,10 +29,12 @@ TEST_P(RoundAmountTest, HalfAwayFromZeroWithTolerance)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RoundAmountTest,
-    ::testing::Values(RoundCase{"half_up", 2.345L, 2.35}, RoundCase{"half_negative", -2.345L, -2.35},
+    ::testing::Values(RoundCase{"half_up", 2.345L, 2.35},
+                      RoundCase{"half_negative", -2.345L, -2.35},
                       RoundCase{"within_tolerance", 2.34499999995L, 2.35},
                       RoundCase{"below_tolerance", 2.3449999L, 2.34},
-                      RoundCase{"half_grosz", 0.005L, 0.01}, RoundCase{"half_grosz_negative", -0.005L, -0.01},
+                      RoundCase{"half_grosz", 0.005L, 0.01},
+                      RoundCase{"half_grosz_negative", -0.005L, -0.01},
                       RoundCase{"zero", 0.0L, 0.0}, RoundCase{"already_round", 120.0L, 120.0},
                       RoundCase{"monthly_share", 10000.0L * 0.07L / 12.0L, 58.33},
                       RoundCase{"float_noise_half", 1.005, 1.01},
@@ -79,10 +81,19 @@ TEST(AmountParse, AcceptsUserFormsAndRefusesTheRest)
         bool ok;
         double value;
     } cases[] = {
-        {"12 345,67", true, 12345.67}, {"12345.67", true, 12345.67}, {"-5", true, -5.0},
-        {"  7,5 ", true, 7.5},         {"1\xC2\xA0" "000,00", true, 1000.0},
-        {"", false, 0},                {"abc", false, 0},            {"1,2,3", false, 0},
-        {"-", false, 0},               {",", false, 0},              {"1e5", false, 0},
+        {"12 345,67", true, 12345.67},
+        {"12345.67", true, 12345.67},
+        {"-5", true, -5.0},
+        {"  7,5 ", true, 7.5},
+        {"1\xC2\xA0"
+         "000,00",
+         true, 1000.0},
+        {"", false, 0},
+        {"abc", false, 0},
+        {"1,2,3", false, 0},
+        {"-", false, 0},
+        {",", false, 0},
+        {"1e5", false, 0},
     };
     for (const auto& c : cases) {
         double v = -1;

@@ -96,8 +96,9 @@ TEST_F(LauncherTest, RunningAdministratorIsRefusedAfterTheWindowClosed)
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(starter.started.isEmpty());
     ASSERT_EQ(m.messages().size(), 1);
-    EXPECT_EQ(m.messages()[0].text,
-              QStringLiteral("Program VORN 2000 Administrator jest już uruchomiony na tym stanowisku."));
+    EXPECT_EQ(
+        m.messages()[0].text,
+        QStringLiteral("Program VORN 2000 Administrator jest już uruchomiony na tym stanowisku."));
 }
 
 TEST_F(LauncherTest, MissingProgramIsNamed)
@@ -106,7 +107,8 @@ TEST_F(LauncherTest, MissingProgramIsNamed)
     AdministratorLauncher launcher(*registry, m, starter);
     EXPECT_FALSE(launcher.StartAdministrator(QStringLiteral("/U /ST"), {}, false));
     ASSERT_EQ(m.messages().size(), 1);
-    EXPECT_EQ(m.messages()[0].text, QStringLiteral("Nie znaleziono programu: ") + launcher.programPath());
+    EXPECT_EQ(m.messages()[0].text,
+              QStringLiteral("Nie znaleziono programu: ") + launcher.programPath());
 }
 
 TEST(SingleInstance, SecondHolderIsRefusedUntilReleased)

@@ -1,6 +1,6 @@
+#include "shell/Profiles.h"
 #include "shell/KstIni.h"
 #include "shell/Modules.h"
-#include "shell/Profiles.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -26,8 +26,8 @@ TEST(ProfileFile, FoldersPerUserModuleFirmAndYear)
         {kProfileDialogs, 2010, 12, "/Profiles/ADMIN/ST/F00012/2010/Dlg.ini"},
     };
     for (const auto& c : cases) {
-        const QString file =
-            QDir::fromNativeSeparators(ProfileFile(root, QStringLiteral("ADMIN"), ModuleST, c.name, c.year, c.firm));
+        const QString file = QDir::fromNativeSeparators(
+            ProfileFile(root, QStringLiteral("ADMIN"), ModuleST, c.name, c.year, c.firm));
         EXPECT_EQ(file, root + c.expected);
         EXPECT_TRUE(QFileInfo(file).absoluteDir().exists()) << file.toStdString();
     }
@@ -37,7 +37,8 @@ TEST(KstIni, ChoiceOfClassificationTable)
 {
     const QString root = vorn::test::FreshDir(QStringLiteral("kst"));
     KstIni ini(root, 7);
-    EXPECT_EQ(QDir::fromNativeSeparators(ini.fileName()), root + QStringLiteral("/DATA/F00007/ST/KST.Ini"));
+    EXPECT_EQ(QDir::fromNativeSeparators(ini.fileName()),
+              root + QStringLiteral("/DATA/F00007/ST/KST.Ini"));
     EXPECT_EQ(ini.tableName(), QStringLiteral("D00001ST")); // nothing written yet
     EXPECT_TRUE(ini.noticePending());
     ini.setTableChoice(KstIni::kTable2002);

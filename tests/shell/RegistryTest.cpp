@@ -1,5 +1,5 @@
-#include "shell/ConfigStore.h"
 #include "shell/Registry.h"
+#include "shell/ConfigStore.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestEnv.h"
 
@@ -51,7 +51,8 @@ TEST_F(RegistryTest, GoodAdministratorEntriesLoadSilently)
     TV2Registry r(*store, messages);
     EXPECT_TRUE(load(r));
     EXPECT_TRUE(messages.messages().isEmpty());
-    EXPECT_EQ(QDir::fromNativeSeparators(r.Path(ModuleAD, pkDataPath)), root + QStringLiteral("/DATA/AD"));
+    EXPECT_EQ(QDir::fromNativeSeparators(r.Path(ModuleAD, pkDataPath)),
+              root + QStringLiteral("/DATA/AD"));
     EXPECT_EQ(r.Path(ModuleAD, pkRootPath), root);
     EXPECT_EQ(r.Path(ModuleST, pkDataPath), QString());
 }
@@ -136,7 +137,8 @@ TEST_F(RegistryTest, AdministratorPathFaults)
 TEST_F(RegistryTest, ReportingModesForOtherModules)
 {
     writeModule(QStringLiteral("AD"), root, root + QStringLiteral("/NET"));
-    writeModule(QStringLiteral("ST"), root + QStringLiteral("/nowhere"), root + QStringLiteral("/NET"));
+    writeModule(QStringLiteral("ST"), root + QStringLiteral("/nowhere"),
+                root + QStringLiteral("/NET"));
     const QString stFault =
         QStringLiteral("• niepoprawna ścieżka podstawowa (RootPath) dla modułu ST\r\n");
     struct
@@ -161,7 +163,8 @@ TEST_F(RegistryTest, ReportingModesForOtherModules)
 TEST_F(RegistryTest, ChosenAdministratorModuleGetsAd0009OrWarning)
 {
     // The administrator tool reads with module 1 chosen.
-    writeModule(QStringLiteral("ST"), root + QStringLiteral("/nowhere"), root + QStringLiteral("/NET"));
+    writeModule(QStringLiteral("ST"), root + QStringLiteral("/nowhere"),
+                root + QStringLiteral("/NET"));
     {
         ScriptedMessages m;
         TV2Registry r(*store, m);

@@ -19,8 +19,7 @@ void ScriptedMessages::information(const QString& text)
     m_messages.append({Kind::Information, kCaptionInformation, text, {}, {}});
 }
 
-bool ScriptedMessages::question(const QString& text, DefaultAnswer defaultAnswer,
-                                QuestionIcon icon)
+bool ScriptedMessages::question(const QString& text, DefaultAnswer defaultAnswer, QuestionIcon icon)
 {
     m_messages.append({Kind::Question, kCaptionQuestion, text, {}, {}, defaultAnswer, icon});
     if (m_answers.empty()) {

@@ -1,6 +1,6 @@
+#include "ui/InfoWindow.h"
 #include "support/TestEnv.h"
 #include "ui/DetailsOutput.h"
-#include "ui/InfoWindow.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -66,7 +66,8 @@ TEST(InfoWindow, ShowInfoExpandsAndTogglingResizesBy150)
     w.setOutput(&out);
     w.setCaption(QStringLiteral("Umorzenie"));
     w.setText(QStringLiteral("Nie wszystkie środki spełniają warunki."));
-    w.setInfo({QStringLiteral("Komputer- środek zablokowany"), QStringLiteral("Biurko- brak planu")});
+    w.setInfo(
+        {QStringLiteral("Komputer- środek zablokowany"), QStringLiteral("Biurko- brak planu")});
     w.setShowInfo(true);
     auto s = show(w);
     EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Umorzenie"));
@@ -87,8 +88,8 @@ TEST(InfoWindow, ShowInfoExpandsAndTogglingResizesBy150)
     QTest::keyClick(s.form.get(), Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(s.check->isChecked());
     EXPECT_EQ(s.form->height(), expanded);
-    EXPECT_EQ(s.form->detailLines(),
-              QStringList({QStringLiteral("Komputer- środek zablokowany"), QStringLiteral("Biurko- brak planu")}));
+    EXPECT_EQ(s.form->detailLines(), QStringList({QStringLiteral("Komputer- środek zablokowany"),
+                                                  QStringLiteral("Biurko- brak planu")}));
 }
 
 TEST(InfoWindow, PrintAndExportKeysWorkOnlyWhileDetailsShown)
@@ -142,9 +143,11 @@ TEST(InfoWindow, WidthFollowsTheMessageWithinBounds)
 
 TEST(DetailsOutput, ExportWritesCrLfLines)
 {
-    const QString file = vorn::test::FreshDir(QStringLiteral("export")) + QStringLiteral("/Blad.txt");
+    const QString file =
+        vorn::test::FreshDir(QStringLiteral("export")) + QStringLiteral("/Blad.txt");
     QString error;
-    ASSERT_TRUE(WriteTextLines(file, {QStringLiteral("Środek 1- zablokowany"), QStringLiteral("b")}, &error));
+    ASSERT_TRUE(WriteTextLines(file, {QStringLiteral("Środek 1- zablokowany"), QStringLiteral("b")},
+                               &error));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral("Środek 1- zablokowany\r\nb\r\n"));

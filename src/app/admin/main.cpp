@@ -3,8 +3,8 @@
 //   vornst-admin /F /ST | /U /ST | /A /ST | /EST /ST | /ARCH | /UPGR_AD | /UZK | /FIRM
 #include "InstallationSetup.h"
 #include "common/Messages.h"
-#include "shell/ConfigStore.h"
 #include "shell/AdministratorLauncher.h"
+#include "shell/ConfigStore.h"
 #include "shell/SingleInstance.h"
 
 #include <QCoreApplication>

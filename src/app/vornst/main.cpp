@@ -52,7 +52,8 @@ int main(int argc, char** argv)
         return 1;
 
     QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("VORN 2000 - AMORTYZACJA ŚRODKÓW TRWAŁYCH") + versionSuffix());
+    frame.setWindowTitle(QStringLiteral("VORN 2000 - AMORTYZACJA ŚRODKÓW TRWAŁYCH") +
+                         versionSuffix());
     auto* area = new QMdiArea(&frame);
     frame.setCentralWidget(area);
     auto* background = new QWidget;
@@ -62,8 +63,8 @@ int main(int argc, char** argv)
     big.setPointSize(28);
     big.setBold(true);
     product->setFont(big);
-    auto* module = new QLabel(QStringLiteral(" - Ewidencja i Amortyzacja Środków Trwałych") +
-                              versionSuffix());
+    auto* module =
+        new QLabel(QStringLiteral(" - Ewidencja i Amortyzacja Środków Trwałych") + versionSuffix());
     layout->addStretch();
     layout->addWidget(product, 0, Qt::AlignCenter);
     layout->addWidget(module, 0, Qt::AlignCenter);
