@@ -174,7 +174,7 @@ const TableSource kTables[] = {
      "LOCKMODUL int; FIRM int", "MODUL,USERNAME", {}},
     {"D00012AD", Scope::Admin, "MODULID int; UZYTKOWNIKID int; LASTFIRMAID int; LASTROK int", "MODULID,UZYTKOWNIKID", {}},
     {"D00013AD", Scope::Admin,
-     "ID int; IDENTYFIKATOR text(8); NAZWA text(40); HASLO text(20); CZYADMIN text(1); OPCJEAD text(255)", "ID",
+     "ID int; IDENTYFIKATOR text(8); NAZWA text(40); HASLO text(128); CZYADMIN text(1); OPCJEAD text(255)", "ID",
      {{"D00013AD_IDXIDENT", {"IDENTYFIKATOR"}}}},
 };
 // clang-format on
