@@ -40,6 +40,14 @@ public:
     virtual bool question(const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes,
                           QuestionIcon icon = QuestionIcon::Question) = 0;
     virtual void infoWindow(const InfoWindowRequest& request) = 0;
+    // A Yes/No question under a caption of its own ("Przypomnienie"); by default the
+    // ordinary question.
+    virtual bool captionedQuestion(const QString& caption, const QString& text,
+                                   DefaultAnswer defaultAnswer = DefaultAnswer::Yes)
+    {
+        (void)caption;
+        return question(text, defaultAnswer);
+    }
 
     // Shows a caught failure as the error box, with its code when it has one.
     void error(const VornError& failure);

@@ -1,19 +1,13 @@
 #include "shell/KstIni.h"
 
 #include "common/Paths.h"
+#include "store/Scope.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace vorn {
-
-QString KstIni::FirmFolder(const QString& rootPath, int firm)
-{
-    return JoinPath({rootPath, QStringLiteral("DATA"),
-                     QStringLiteral("F%1").arg(firm, 5, 10, QLatin1Char('0')),
-                     QStringLiteral("ST")});
-}
 
 KstIni::KstIni(const QString& rootPath, int firm)
     : m_file(JoinPath({FirmFolder(rootPath, firm), QStringLiteral("KST.Ini")}))

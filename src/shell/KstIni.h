@@ -28,8 +28,6 @@ public:
     bool noticePending() const;
     void setNoticePending(bool pending);
 
-    static QString FirmFolder(const QString& rootPath, int firm);
-
 private:
     QString m_file;
 };

@@ -136,23 +136,28 @@ bool TV2Registry::readModule(int module)
         paths[pkDataPath] = folderExists(data) ? data : QString();
     }
 
-    if (changed) {
-        const bool allBlank =
-            paths[pkRootPath].trimmed().isEmpty() && paths[pkNetFileDir].trimmed().isEmpty() &&
-            paths[pkServerName].trimmed().isEmpty() && paths[pkServerPath].trimmed().isEmpty();
-        if (allBlank) {
-            m_store.removeKey(Hive::LocalMachine, key);
-        } else {
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("RootPath"), paths[pkRootPath]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"),
-                          paths[pkNetFileDir]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerName"),
-                          paths[pkServerName]);
-            m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerPath"),
-                          paths[pkServerPath]);
-        }
-    }
+    if (changed)
+        WriteModule(module);
     return !faulty;
+}
+
+void TV2Registry::WriteModule(int module)
+{
+    if (module < kFirstModule || module > kLastModule)
+        return;
+    const auto& paths = m_modules[module].values;
+    const QString key = ModuleKey(module);
+    const bool allBlank =
+        paths[pkRootPath].trimmed().isEmpty() && paths[pkNetFileDir].trimmed().isEmpty() &&
+        paths[pkServerName].trimmed().isEmpty() && paths[pkServerPath].trimmed().isEmpty();
+    if (allBlank) {
+        m_store.removeKey(Hive::LocalMachine, key);
+        return;
+    }
+    m_store.write(Hive::LocalMachine, key, QStringLiteral("RootPath"), paths[pkRootPath]);
+    m_store.write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"), paths[pkNetFileDir]);
+    m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerName"), paths[pkServerName]);
+    m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerPath"), paths[pkServerPath]);
 }
 
 bool TV2Registry::Load()

@@ -40,6 +40,8 @@ public:
     QString Path(int module, int kind) const;
     void SetPath(int module, int kind, const QString& value);
     QString TempDir() const { return m_tempDir; }
+    // Writes the module's four stored values back (the key is deleted when all are blank).
+    void WriteModule(int module);
     QString report() const { return m_report; }
 
     static QString ModuleKey(int module)

@@ -63,6 +63,15 @@ bool QtMessages::question(const QString& text, DefaultAnswer defaultAnswer, Ques
     return answer == QMessageBox::Yes;
 }
 
+bool QtMessages::captionedQuestion(const QString& caption, const QString& text,
+                                   DefaultAnswer defaultAnswer)
+{
+    return showBox(m_parent, QMessageBox::Question, caption, text,
+                   QMessageBox::Yes | QMessageBox::No,
+                   defaultAnswer == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
 void QtMessages::infoWindow(const InfoWindowRequest& request)
 {
     ArrowCursor arrow;

@@ -19,6 +19,8 @@ public:
     bool question(const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes,
                   QuestionIcon icon = QuestionIcon::Question) override;
     void infoWindow(const InfoWindowRequest& request) override;
+    bool captionedQuestion(const QString& caption, const QString& text,
+                           DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;
     using UserMessages::error;
 
 private:

@@ -19,6 +19,23 @@ void ScriptedMessages::information(const QString& text)
     m_messages.append({Kind::Information, kCaptionInformation, text, {}, {}});
 }
 
+bool ScriptedMessages::captionedQuestion(const QString& caption, const QString& text,
+                                         DefaultAnswer defaultAnswer)
+{
+    const bool yes = question(text, defaultAnswer);
+    m_messages.last().caption = caption;
+    return yes;
+}
+
+QStringList ScriptedMessages::questions() const
+{
+    QStringList out;
+    for (const Message& m : m_messages)
+        if (m.kind == Kind::Question)
+            out << m.text;
+    return out;
+}
+
 bool ScriptedMessages::question(const QString& text, DefaultAnswer defaultAnswer, QuestionIcon icon)
 {
     m_messages.append({Kind::Question, kCaptionQuestion, text, {}, {}, defaultAnswer, icon});

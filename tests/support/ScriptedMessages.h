@@ -51,11 +51,15 @@ public:
     bool question(const QString& text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes,
                   QuestionIcon icon = QuestionIcon::Question) override;
     void infoWindow(const InfoWindowRequest& request) override;
+    bool captionedQuestion(const QString& caption, const QString& text,
+                           DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;
     using UserMessages::error;
 
     const QList<Message>& messages() const { return m_messages; }
     QStringList texts() const;
     QList<Message> ofKind(Kind kind) const;
+    // The texts of the questions asked, in order.
+    QStringList questions() const;
     int unusedAnswers() const { return static_cast<int>(m_answers.size()); }
     void clear() { m_messages.clear(); }
 
