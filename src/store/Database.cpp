@@ -84,6 +84,12 @@ QSqlQuery Database::exec(const QString& sql, const QVariantMap& params)
 {
     QSqlQuery q(handle());
     q.setForwardOnly(true);
+    static const QRegularExpression placeholder(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
+    for (auto m = placeholder.globalMatch(sql); m.hasNext();) {
+        const QString name = m.next().captured(1);
+        if (!params.contains(name))
+            throw DataError(QStringLiteral("Brak wartości parametru :%1.").arg(name));
+    }
     if (!q.prepare(sql))
         throw SqlFailure(q.lastError().text(), q.lastError());
     for (auto it = params.constBegin(); it != params.constEnd(); ++it)

@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 
+#include "store/KeyCheck.h"
 #include "store/TableDef.h"
 
 #include <QDir>
@@ -133,6 +134,8 @@ std::unique_ptr<Database> OpenScope(Scope scope, const QString& folder, const Op
     for (const TableDef* t : tables)
         if (!db->hasTable(t->name))
             throw DataError(TableOpenError(t->name));
+    if (scope == Scope::Firm)
+        CheckPrimaryKeys(*db, ReportHeader{});
     return db;
 }
 
