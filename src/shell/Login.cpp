@@ -253,8 +253,11 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
 
         if (checkVersion) {
             const int version = checkDataVersion(module, choice.firm, true);
-            if (version != kLoginOk)
+            if (version != kLoginOk) {
+                // The registration written above must not outlive the failed login.
+                LogOut(module, candidate, false, false, {});
                 return version;
+            }
         }
         user = candidate;
         firm = choice.firm;
