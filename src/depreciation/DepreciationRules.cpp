@@ -134,8 +134,12 @@ std::optional<YearMonth> LastUseMonth(const FiscalYearContext& context, int mask
 
 bool IsWriteOffMonth(const FiscalYearContext& context, const KindParameters& p, int month, int year)
 {
-    if (IsFullyDepreciated(p))
-        return false;
+    return !IsFullyDepreciated(p) && IsFrequencyMonth(context, p, month, year);
+}
+
+bool IsFrequencyMonth(const FiscalYearContext& context, const KindParameters& p, int month,
+                      int year)
+{
     const int ys = p.start.year();
     const int ms = p.start.month();
     const bool notBeforeStart = monthKey(year, month) >= monthKey(ys, ms);

@@ -58,6 +58,11 @@ std::optional<YearMonth> LastUseMonth(const FiscalYearContext& context, int mask
 bool IsWriteOffMonth(const FiscalYearContext& context, const KindParameters& p, int month,
                      int year);
 
+// The frequency part of IsWriteOffMonth alone, for callers that tested full depreciation
+// once for many months.
+bool IsFrequencyMonth(const FiscalYearContext& context, const KindParameters& p, int month,
+                      int year);
+
 // Rounded gross value equals rounded accumulated depreciation plus rounded write-downs.
 bool IsFullyDepreciated(const KindParameters& p);
 

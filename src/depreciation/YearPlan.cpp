@@ -190,9 +190,11 @@ int Distribution::oneOff(const KindParameters& p, int firstPeriod)
 void markPeriods(const PlanYear& year, const KindParameters& p, YearPlan& plan, int firstPeriod,
                  const QDate& final, bool oneOffRule)
 {
+    if (IsFullyDepreciated(p))
+        return;
     for (int i = firstPeriod; i <= plan.monthCount; ++i) {
         const YearMonth ym = year.periodMonth(i);
-        if (!IsWriteOffMonth(year.context, p, ym.month, ym.year))
+        if (!IsFrequencyMonth(year.context, p, ym.month, ym.year))
             continue;
         char mark = PeriodMark::WriteOff;
         if (final.isValid()) {
