@@ -316,3 +316,33 @@ TEST(YearPlan, ChangeOfInitialValueRestartsFromTheRecordedMonth)
 }
 
 } // namespace
+
+namespace {
+
+TEST(YearPlan, TaxKindReadsTheTaxColumns)
+{
+    // Book columns that would give a different plan if they were read by mistake.
+    Row asset = AssetBuilder().rate(50.0).frequency("R").row();
+    const QVariantMap tax{{"POD_WARTOSC_ZAKT", 6000.0},
+                          {"POD_ZAKTUAL_UMORZ", 500.0},
+                          {"POD_ODPISY_AKT", 100.0},
+                          {"POD_METODA_AMORT", "L"},
+                          {"POD_STAWKA", 20.0},
+                          {"POD_WSPOLCZYNNIK", 1.0},
+                          {"POD_CZEST_ODPISOW", "K"},
+                          {"POD_MIESIACE_UZYTK", 4095},
+                          {"POD_POCZ_AMORT", QDate(2023, 1, 1)},
+                          {"POD_ODPIS_JEDN", 0.0},
+                          {"POD_ODPIS_JEDN_TRYB", 0}};
+    for (auto it = tax.begin(); it != tax.end(); ++it)
+        asset.set(it.key(), it.value());
+    const AssetKindInput in = AssetKindInput::fromRows(asset, asset, {}, Kind::Tax);
+    const YearPlan plan = ComputeYearPlan(CalendarYear(2024), in);
+    EXPECT_THAT(Amounts(plan),
+                Pointwise(Grosz, Periods(12, {{3, 300}, {6, 300}, {9, 300}, {12, 300}})));
+    EXPECT_DOUBLE_EQ(plan.remaining, 5400.0);
+    EXPECT_DOUBLE_EQ(plan.grossValue, 6000.0);
+    EXPECT_DOUBLE_EQ(plan.startAccumulated, 500.0);
+}
+
+} // namespace
