@@ -55,7 +55,8 @@ void ConsoleMessages::information(const QString& text)
 
 bool ConsoleMessages::question(const QString& text, DefaultAnswer defaultAnswer, QuestionIcon)
 {
-    const bool yes = m_answerYes || defaultAnswer == DefaultAnswer::Yes;
+    const bool yes = m_answers == ConsoleAnswers::Yes ||
+                     (m_answers == ConsoleAnswers::Default && defaultAnswer == DefaultAnswer::Yes);
     writeErr(kCaptionQuestion, text + (yes ? QStringLiteral(" [Tak]") : QStringLiteral(" [Nie]")));
     return yes;
 }

@@ -56,12 +56,23 @@ public:
 // Text of the error box: with a code, "BŁĄD NR <code>.\n\r\n\r" + text.
 QString ErrorText(const QString& text, const QString& code);
 
-// For the command-line tools: every box becomes lines on stderr; questions take their
-// default answer unless the tool was told to answer yes to all.
+// How a tool without a user answers questions.
+enum class ConsoleAnswers
+{
+    Default, // each question's default answer
+    No,      // never agree: nothing is retried, deleted or handed over unasked
+    Yes      // agree to everything (the tool was told so)
+};
+
+// For the command-line tools: every box becomes lines on stderr; questions are answered by
+// the policy and the answer is written beside them.
 class ConsoleMessages : public UserMessages
 {
 public:
-    explicit ConsoleMessages(bool answerYes = false) : m_answerYes(answerYes) {}
+    explicit ConsoleMessages(ConsoleAnswers answers = ConsoleAnswers::Default)
+        : m_answers(answers)
+    {
+    }
     void error(const QString& text, const QString& code = {}) override;
     void warning(const QString& text) override;
     void information(const QString& text) override;
@@ -71,7 +82,7 @@ public:
     using UserMessages::error;
 
 private:
-    bool m_answerYes;
+    ConsoleAnswers m_answers;
 };
 
 } // namespace vorn

@@ -37,8 +37,9 @@ private:
 };
 
 Session::Session(ConfigStore& config, SessionUi ui, const Workstation& workstation,
-                 ProcessStarter& starter)
-    : m_config(config), m_ui(ui), m_workstation(workstation), m_starter(starter)
+                 ProcessStarter& starter, SessionOptions options)
+    : m_config(config), m_ui(ui), m_workstation(workstation), m_starter(starter),
+      m_options(options)
 {
 }
 
@@ -50,7 +51,7 @@ Session::~Session()
 bool Session::Start()
 {
     m_instance = std::make_unique<SingleInstance>(kInstanceName);
-    if (!m_instance->tryAcquire()) {
+    if (m_options.singleInstance && !m_instance->tryAcquire()) {
         m_ui.messages.error(QStringLiteral("Program VORN 2000 Ewidencja i Amortyzacja Srodków "
                                            "Trwałych\r\njest już uruchomiony na tym stanowisku."));
         m_shutdownFrom = 11;
@@ -105,7 +106,7 @@ bool Session::OpenSession()
             return false;
         m_lastYear = std::make_unique<LastYearAdapter>(*this);
         m_years = std::make_unique<FiscalYearService>(*m_firmDb, m_state, m_ui.messages, *m_lastYear);
-        return m_years->ChooseYear(true, false, m_ui.years);
+        return !m_options.chooseYear || m_years->ChooseYear(true, false, m_ui.years);
     } catch (const VornError&) {
         m_ui.messages.error(QStringLiteral("Błąd przy odczycie danych stałych modułu."));
         return false;

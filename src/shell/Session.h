@@ -38,6 +38,14 @@ struct SessionUi
     SplashScreen* splash = nullptr;
 };
 
+struct SessionOptions
+{
+    // The desktop program holds the workstation's single-instance flag; tools do not.
+    bool singleInstance = true;
+    // Tools that work on the fiscal years themselves open the firm without choosing one.
+    bool chooseYear = true;
+};
+
 // The folders a session works with, all without a trailing separator.
 struct SessionPaths
 {
@@ -60,7 +68,7 @@ public:
     static inline const QString kInstanceName = QStringLiteral("VornST");
 
     Session(ConfigStore& config, SessionUi ui, const Workstation& workstation,
-            ProcessStarter& starter);
+            ProcessStarter& starter, SessionOptions options = {});
     ~Session();
 
     // Start-up up to the message loop; false when the program is to end (Shutdown then).
@@ -94,6 +102,7 @@ private:
     SessionUi m_ui;
     const Workstation& m_workstation;
     ProcessStarter& m_starter;
+    SessionOptions m_options;
     int m_shutdownFrom = 1;
     bool m_shutDown = false;
     QList<int> m_shutdownSteps;
