@@ -106,7 +106,8 @@ bool Session::OpenSession()
             return false;
         m_lastYear = std::make_unique<LastYearAdapter>(*this);
         m_years = std::make_unique<FiscalYearService>(*m_firmDb, m_state, m_ui.messages, *m_lastYear);
-        return !m_options.chooseYear || m_years->ChooseYear(true, false, m_ui.years);
+        return !m_options.chooseYear ||
+               m_years->ChooseYear(!m_preferChooser, m_preferChooser, m_ui.years);
     } catch (const VornError&) {
         m_ui.messages.error(QStringLiteral("Błąd przy odczycie danych stałych modułu."));
         return false;

@@ -78,6 +78,8 @@ public:
     void Shutdown();
 
     bool OpenSession();
+    // The year chooser is asked even when the user's last year would do.
+    void setPreferChooser(bool prefer) { m_preferChooser = prefer; }
     bool OpenGlobalDatabase();
     bool OpenFirmDatabase();
 
@@ -103,6 +105,7 @@ private:
     const Workstation& m_workstation;
     ProcessStarter& m_starter;
     SessionOptions m_options;
+    bool m_preferChooser = false;
     int m_shutdownFrom = 1;
     bool m_shutDown = false;
     QList<int> m_shutdownSteps;

@@ -16,7 +16,8 @@ void write(QIODevice* device, const QString& text)
 QString usage(const QList<Command>& commands)
 {
     QString text = QStringLiteral("Użycie: vornst-cli [opcje] polecenie [argumenty]\n"
-                                  "Opcje: --root KATALOG, --user IDENTYFIKATOR, --firm NUMER\n"
+                                  "Opcje: --root KATALOG, --registry KATALOG, --user IDENTYFIKATOR,\n"
+                                  "       --password HASŁO, --firm NUMER, --year ROK, --json, --yes\n"
                                   "Polecenia:\n");
     for (const Command& c : commands)
         text += QStringLiteral("  %1  %2\n").arg(c.words.join(QLatin1Char(' ')), c.summary);
@@ -33,9 +34,16 @@ int badUsage(const QList<Command>& commands, QIODevice* err, const QString& mess
 
 const QStringList& GlobalOptions()
 {
-    static const QStringList options{QStringLiteral("--root"), QStringLiteral("--user"),
-                                     QStringLiteral("--firm")};
+    static const QStringList options{QStringLiteral("--root"),     QStringLiteral("--registry"),
+                                     QStringLiteral("--user"),     QStringLiteral("--password"),
+                                     QStringLiteral("--firm"),     QStringLiteral("--year")};
     return options;
+}
+
+const QStringList& GlobalFlags()
+{
+    static const QStringList flags{QStringLiteral("--json"), QStringLiteral("--yes")};
+    return flags;
 }
 
 int Dispatch(const QList<Command>& commands, const QStringList& arguments, QIODevice* in,
@@ -48,6 +56,10 @@ int Dispatch(const QList<Command>& commands, const QStringList& arguments, QIODe
         if (arg == QLatin1String("--help")) {
             write(out, usage(commands));
             return ExitOk;
+        }
+        if (GlobalFlags().contains(arg)) {
+            inv.options.insert(arg, QStringLiteral("1"));
+            continue;
         }
         const qsizetype eq = arg.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? arg : arg.left(eq);

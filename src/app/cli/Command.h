@@ -33,6 +33,8 @@ struct Command
 
 // Global options every command accepts; each takes one value.
 const QStringList& GlobalOptions();
+// Global switches without a value ("--json"); present ones map to "1".
+const QStringList& GlobalFlags();
 
 // Parses the command line, finds the command and runs it. Failures of the command line and
 // ValidationError exit with ExitBadInput, other VornError with ExitFailure; the message

@@ -1,5 +1,6 @@
 #include "app/cli/Command.h"
 #include "app/cli/PlanComputeCommand.h"
+#include "app/cli/YearCommands.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     in.open(stdin, QIODevice::ReadOnly);
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    const QList<vorn::cli::Command> commands{vorn::cli::PlanComputeCommand()};
+    QList<vorn::cli::Command> commands{vorn::cli::PlanComputeCommand()};
+    commands += vorn::cli::YearCommands();
     return vorn::cli::Dispatch(commands, app.arguments().mid(1), &in, &out, &err);
 }
