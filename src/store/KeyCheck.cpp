@@ -61,8 +61,12 @@ CheckReport CheckPrimaryKeys(Database& db, const ReportHeader& header, ProgressS
             const QString line = raiseCounter(db, pair[0], table);
             if (!line.isEmpty())
                 raised << line;
-        } catch (const VornError&) {
+        } catch (const SqlFailure& e) {
             // A table that cannot be read keeps its counter; the next opening tries again.
+            // A database held by another workstation would hold every pair: stop waiting.
+            if (db.dialect().isBusy(e.sqlError()))
+                break;
+        } catch (const VornError&) {
         }
         if (progress)
             progress->step();

@@ -42,6 +42,8 @@ QVariant CoerceValue(const ColumnDef& column, const QVariant& value)
     case ColumnType::Float:
         return value.toDouble();
     case ColumnType::Text:
+        // A text column holds at most its length, as the fixed-width field always did.
+        return value.toString().left(column.length);
     case ColumnType::Memo:
         return value.toString();
     case ColumnType::Date: {

@@ -77,6 +77,11 @@ protected:
 TEST_F(SaveOperationTest, CommitWritesEveryRowSetTogether)
 {
     prepareWriteOff();
+    // Until the save, queries see only the stored rows, also on the operation's own database.
+    EXPECT_DOUBLE_EQ(
+        mine->scalar(QStringLiteral("SELECT ZAKTUAL_UMORZ FROM F00004ST WHERE ID = 1")).toDouble(),
+        100.0);
+    EXPECT_EQ(mine->scalar(QStringLiteral("SELECT COUNT(*) FROM F00006ST")).toInt(), 2);
     ASSERT_TRUE(SaveOperation(*mine, {&assets, &events, &plans}, true, false, messages));
     EXPECT_TRUE(messages.messages().isEmpty());
     EXPECT_DOUBLE_EQ(umorzenie(), 110.0);
