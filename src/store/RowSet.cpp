@@ -117,6 +117,14 @@ int RowSet::indexOfId(qint64 id) const
     return -1;
 }
 
+int RowSet::indexWhere(const std::function<bool(const Row&)>& test, int from) const
+{
+    for (int i = std::max(from, 0); i < size(); ++i)
+        if (test(m_rows[i].current))
+            return i;
+    return -1;
+}
+
 void RowSet::setValue(int i, const QString& column, const QVariant& value)
 {
     const ColumnDef* c = m_table->column(column);

@@ -202,6 +202,12 @@ TEST_F(SaveOperationTest, RowsTakeTheirColumnTypes)
     EXPECT_THROW(events.setValue(0, "NO_SUCH_COLUMN", 1), DataError);
     EXPECT_THROW(events.append(row({{"KWOTA25", 1.0}})), DataError);
     EXPECT_THROW(RowSet(QStringLiteral("F00099ST")), DataError);
+
+    // The operation's own new rows are found among the stored ones.
+    events.append(row({{"ID", 9}, {"ID_SRODKA", 1}, {"TYP", 4}}));
+    const auto writeOff = [](const Row& r) { return r.integer("TYP") == 4; };
+    EXPECT_EQ(events.indexWhere(writeOff), 1);
+    EXPECT_EQ(events.indexWhere(writeOff, 2), -1);
 }
 
 } // namespace
