@@ -25,9 +25,11 @@ QString raiseCounter(Database& db, int counter, const QString& table)
         // The table name comes from the fixed list above, never from input.
         const qint64 max =
             db.scalar(QStringLiteral("select max(id) as Num from ") + table).toLongLong();
-        db.exec(QStringLiteral("INSERT INTO F00013ST (ID, NUMER) SELECT :id, 0 WHERE NOT EXISTS "
-                               "(SELECT 1 FROM F00013ST WHERE ID = :id)"),
-                key);
+        db.exec(
+            QStringLiteral(
+                "INSERT INTO F00013ST (ID, NUMER) SELECT CAST(:id AS INTEGER), 0 WHERE NOT EXISTS "
+                "(SELECT 1 FROM F00013ST WHERE ID = :id)"),
+            key);
         const qint64 old =
             db.scalar(QStringLiteral("SELECT NUMER FROM F00013ST WHERE ID = :id"), key)
                 .toLongLong();
