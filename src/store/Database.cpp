@@ -16,12 +16,6 @@ QString nextConnectionName()
     return QStringLiteral("vorn-store-%1").arg(counter.fetchAndAddRelaxed(1) + 1);
 }
 
-bool mentionsParameter(const QString& sql, const QString& name)
-{
-    const QRegularExpression re(QStringLiteral(":%1\\b").arg(QRegularExpression::escape(name)));
-    return re.match(sql).hasMatch();
-}
-
 QVariant readValue(const SqlDialect& dialect, const QVariant& raw, const QString& column,
                    const TableDef* table)
 {
@@ -82,19 +76,22 @@ QSqlDatabase Database::handle() const
 
 QSqlQuery Database::exec(const QString& sql, const QVariantMap& params)
 {
-    QSqlQuery q(handle());
-    q.setForwardOnly(true);
+    // Named parameters: ":name", not a "::" cast and not inside a word.
     static const QRegularExpression placeholder(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
+    QStringList names;
     for (auto m = placeholder.globalMatch(sql); m.hasNext();) {
         const QString name = m.next().captured(1);
         if (!params.contains(name))
             throw DataError(QStringLiteral("Brak wartości parametru :%1.").arg(name));
+        if (!names.contains(name))
+            names << name;
     }
+    QSqlQuery q(handle());
+    q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw SqlFailure(q.lastError().text(), q.lastError());
-    for (auto it = params.constBegin(); it != params.constEnd(); ++it)
-        if (mentionsParameter(sql, it.key()))
-            q.bindValue(QLatin1Char(':') + it.key(), m_dialect->toDb(it.value()));
+    for (const QString& name : names)
+        q.bindValue(QLatin1Char(':') + name, m_dialect->toDb(params.value(name)));
     if (!q.exec())
         throw SqlFailure(q.lastError().text(), q.lastError());
     return q;

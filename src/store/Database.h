@@ -44,7 +44,9 @@ public:
     const SqlDialect& dialect() const { return *m_dialect; }
     QSqlDatabase handle() const;
 
-    // Runs one statement. Every value is bound to its named parameter (":name" in the text);
+    // Runs one statement. Every write of the program goes through here, so stored values
+    // keep the one form the dialect gives them (the optimistic checks compare them). Every
+    // value is bound to its named parameter (":name" in the text);
     // nothing is pasted into the text. Throws SqlFailure with the database's text.
     QSqlQuery exec(const QString& sql, const QVariantMap& params = {});
     // The rows of a query, keyed by upper-case column names. With the table the values take

@@ -25,9 +25,11 @@ QString raiseCounter(Database& db, int counter, const QString& table)
         // The table name comes from the fixed list above, never from input.
         const qint64 max =
             db.scalar(QStringLiteral("select max(id) as Num from ") + table).toLongLong();
-        db.exec(QStringLiteral("INSERT INTO F00013ST (ID, NUMER) SELECT :id, 0 WHERE NOT EXISTS "
-                               "(SELECT 1 FROM F00013ST WHERE ID = :id)"),
-                key);
+        db.exec(
+            QStringLiteral(
+                "INSERT INTO F00013ST (ID, NUMER) SELECT CAST(:id AS INTEGER), 0 WHERE NOT EXISTS "
+                "(SELECT 1 FROM F00013ST WHERE ID = :id)"),
+            key);
         const qint64 old =
             db.scalar(QStringLiteral("SELECT NUMER FROM F00013ST WHERE ID = :id"), key)
                 .toLongLong();
@@ -61,8 +63,12 @@ CheckReport CheckPrimaryKeys(Database& db, const ReportHeader& header, ProgressS
             const QString line = raiseCounter(db, pair[0], table);
             if (!line.isEmpty())
                 raised << line;
-        } catch (const VornError&) {
+        } catch (const SqlFailure& e) {
             // A table that cannot be read keeps its counter; the next opening tries again.
+            // A database held by another workstation would hold every pair: stop waiting.
+            if (db.dialect().isBusy(e.sqlError()))
+                break;
+        } catch (const VornError&) {
         }
         if (progress)
             progress->step();

@@ -152,7 +152,7 @@ private:
         const auto found = m_db.firstRow(
             QStringLiteral("select ID, LONG2, ID_SRODKA, KOMENTARZ from F00007ST where "
                            "(DATA1>=:idataod) AND (DATA1<=:idatado) AND (TYP=:ityp) AND "
-                           "(ID_SRODKA=:iidsrodka)"),
+                           "(ID_SRODKA=:iidsrodka) ORDER BY ID"),
             {{QStringLiteral("idataod"), bounds.first},
              {QStringLiteral("idatado"), bounds.last},
              {QStringLiteral("ityp"), book ? 4 : 5},

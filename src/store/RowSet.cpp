@@ -42,6 +42,8 @@ QVariant CoerceValue(const ColumnDef& column, const QVariant& value)
     case ColumnType::Float:
         return value.toDouble();
     case ColumnType::Text:
+        // A text column holds at most its length, as the fixed-width field always did.
+        return value.toString().left(column.length);
     case ColumnType::Memo:
         return value.toString();
     case ColumnType::Date: {
@@ -111,6 +113,14 @@ int RowSet::indexOfId(qint64 id) const
     for (int i = 0; i < size(); ++i)
         if (!m_rows[i].current.isNull(QStringLiteral("ID")) &&
             m_rows[i].current.integer(QStringLiteral("ID")) == id)
+            return i;
+    return -1;
+}
+
+int RowSet::indexWhere(const std::function<bool(const Row&)>& test, int from) const
+{
+    for (int i = std::max(from, 0); i < size(); ++i)
+        if (test(m_rows[i].current))
             return i;
     return -1;
 }

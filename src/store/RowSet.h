@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QVariantMap>
+#include <functional>
 
 namespace vorn {
 
@@ -37,8 +38,8 @@ public:
 
     const TableDef& table() const { return *m_table; }
 
-    // Adds the stored rows of the table that meet the condition (portable SQL with named
-    // parameters; empty: all rows), in the given order.
+    // Adds (never merges) the stored rows of the table that meet the condition (portable SQL with
+    // named parameters; empty: all rows), in the given order.
     int load(Database& db, const QString& where = {}, const QVariantMap& params = {},
              const QString& orderBy = QStringLiteral("ID"));
     // A row read by another query, as stored.
@@ -50,6 +51,8 @@ public:
     QList<Row> rows() const;
     // Position of the row whose ID is given; -1 when none.
     int indexOfId(qint64 id) const;
+    // Position of the first row from `from` on that meets the test; -1 when none.
+    int indexWhere(const std::function<bool(const Row&)>& test, int from = 0) const;
 
     void setValue(int i, const QString& column, const QVariant& value);
     void update(int i, const Row& row); // the row's columns replace the current ones

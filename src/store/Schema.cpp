@@ -139,4 +139,18 @@ std::unique_ptr<Database> OpenScope(Scope scope, const QString& folder, const Op
     return db;
 }
 
+int FirmDataVersion(const QString& firmFolder, const OpenOptions& options,
+                    std::shared_ptr<const SqlDialect> dialect)
+{
+    if (!QFileInfo::exists(dialect->databaseName(firmFolder, ScopeFileName(Scope::Firm))))
+        return -1;
+    try {
+        Database db(Scope::Firm, firmFolder, dialect, options);
+        const QVariant v = db.scalar(QStringLiteral("SELECT Wersja FROM verinf"));
+        return v.isValid() ? v.toInt() : -1;
+    } catch (const VornError&) {
+        return -1;
+    }
+}
+
 } // namespace vorn

@@ -41,4 +41,9 @@ std::unique_ptr<Database> OpenScope(Scope scope, const QString& folder,
 
 QString TableOpenError(const QString& table);
 
+// The data version `Wersja` of the firm whose folder is given; -1 when the database or its
+// version record cannot be read.
+int FirmDataVersion(const QString& firmFolder, const OpenOptions& options = {},
+                    std::shared_ptr<const SqlDialect> dialect = DefaultDialect());
+
 } // namespace vorn

@@ -120,19 +120,6 @@ TEST(NextNumber, TwoProcessesNeverDrawTheSameNumber)
     EXPECT_EQ(storedCounter(*db, 5), highest);
 }
 
-struct RecordingProgress : ProgressSink
-{
-    void start(const QString& caption, const QString&, int n) override
-    {
-        log << caption + QStringLiteral(" ") + QString::number(n);
-    }
-    void setText(const QString& text) override { log << text; }
-    void step() override { ++steps; }
-    void finish() override {}
-    QStringList log;
-    int steps = 0;
-};
-
 TEST(CheckPrimaryKeys, RaisesCountersBelowTheirTablesAndReportsThem)
 {
     const QString folder = FreshDir(QStringLiteral("keys"));

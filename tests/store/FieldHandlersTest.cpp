@@ -1,7 +1,9 @@
 #include "StoreTestEnv.h"
 
+#include "store/ClassificationSymbol.h"
 #include "store/FieldHandlers.h"
 #include "store/PlanGrid.h"
+#include "support/ScriptedMessages.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
@@ -262,6 +264,50 @@ TEST(PlanGrid, PeriodMarksAndGlobalPlanTexts)
     EXPECT_TRUE(PlanGrid::CheckMark("T"));
     EXPECT_TRUE(PlanGrid::CheckMark("Z"));
     EXPECT_FALSE(PlanGrid::CheckMark("U"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ClassificationSymbol, RatesOfAnAssetNotYetAccepted)
+{
+    auto global = FreshScope(Scope::Global, QStringLiteral("kst"));
+    auto firm = FreshScope(Scope::Firm, QStringLiteral("kst-firm"));
+    InsertRow(*global, "D00005ST", {{"ID", 1}, {"Symbol", "491"}, {"StopDo", 14.0}});
+    InsertRow(*firm, "F00007ST", {{"ID", 1}, {"ID_SRODKA", 2}, {"TYP", 1}});
+    ScriptedMessages messages;
+
+    Row entered({{"ID", 1},
+                 {"KRST", "491"},
+                 {"METODA_AMORT", "L"},
+                 {"POD_METODA_AMORT", "J"},
+                 {"STAWKA", 10.0},
+                 {"POD_STAWKA", 10.0}});
+    EXPECT_TRUE(ApplyClassificationSymbol(*global, ClassificationTable::Kst2002, *firm, entered,
+                                          true, messages));
+    EXPECT_DOUBLE_EQ(entered.num("STAWKA"), 14.0);
+    EXPECT_DOUBLE_EQ(entered.num("POD_STAWKA"), 10.0); // one-off keeps its rate
+    EXPECT_EQ(entered.integer("KST_VER"), 2);
+
+    Row taxOff({{"KRST", "491"}, {"METODA_AMORT", "J"}, {"STAWKA", 100.0}, {"POD_STAWKA", 5.0}});
+    EXPECT_TRUE(ApplyClassificationSymbol(*global, ClassificationTable::Kst2002, *firm, taxOff,
+                                          false, messages));
+    EXPECT_DOUBLE_EQ(taxOff.num("STAWKA"), 100.0);
+    EXPECT_DOUBLE_EQ(taxOff.num("POD_STAWKA"), 5.0);
+
+    Row accepted({{"ID", 2}, {"KRST", "491"}, {"METODA_AMORT", "L"}, {"STAWKA", 10.0}});
+    EXPECT_TRUE(ApplyClassificationSymbol(*global, ClassificationTable::Kst2002, *firm, accepted,
+                                          true, messages));
+    EXPECT_DOUBLE_EQ(accepted.num("STAWKA"), 10.0);
+    EXPECT_TRUE(messages.messages().isEmpty());
+
+    Row unknown({{"ID", 1}, {"KRST", "491"}, {"STAWKA", 10.0}});
+    EXPECT_FALSE(ApplyClassificationSymbol(*global, ClassificationTable::Kst2000, *firm, unknown,
+                                           true, messages));
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Wprowadzony symbol nie znajduje się w wybranej tabeli KŚT."}));
+    EXPECT_DOUBLE_EQ(unknown.num("STAWKA"), 10.0);
 }
 
 } // namespace

@@ -176,7 +176,13 @@ TEST_F(RepairTest, CheckWriteOffAmountsRoundsResidues)
     InsertRow(*db, "F00022ST", {{"ID", 1}, {"ID_WYD", 9}, {"KWOTA30", 0.125}});
 
     messages.answer(true);
-    ASSERT_TRUE(CheckWriteOffAmounts(*db, messages, AssetScope{}));
+    RecordingProgress progress;
+    ASSERT_TRUE(CheckWriteOffAmounts(*db, messages, AssetScope{}, &progress));
+    EXPECT_EQ(progress.log.mid(1),
+              QStringList(
+                  {"Trwa sprawdzanie poprawności kwot odpisów...", "Kontrola planów amortyzacji...",
+                   "Kontrola kwot odpisów amortyzacyjnych...", "Kontrola poleceń księgowania...",
+                   "Kontrola kwot odpisów aktualizujących..."}));
     EXPECT_EQ(messages.messages().first().text,
               "Przed użyciem tej funkcji upewnij się, czy\r\njesteś jedynym użytkownikiem "
               "programu.\r\nCzy chcesz kontynuować ?");
@@ -222,7 +228,9 @@ TEST_F(RepairTest, CheckAccumulatedDepreciationRebuildsFromEvents)
     db->exec("UPDATE F00004ST SET KWOTABOP = 2.5, ZAKTUAL_UMORZ = 9 WHERE ID = 2");
 
     messages.answer(true);
-    ASSERT_TRUE(CheckAccumulatedDepreciation(*db, messages, AssetScope{}));
+    RecordingProgress progress;
+    ASSERT_TRUE(CheckAccumulatedDepreciation(*db, messages, AssetScope{}, &progress));
+    EXPECT_EQ(progress.log, QStringList({"Kontrola poprawności danych 2", "Tokarka", "Frezarka"}));
     const auto asset = [&](int id) {
         return db->firstRow(QStringLiteral("SELECT * FROM F00004ST WHERE ID = %1").arg(id)).value();
     };

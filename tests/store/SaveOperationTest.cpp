@@ -77,6 +77,11 @@ protected:
 TEST_F(SaveOperationTest, CommitWritesEveryRowSetTogether)
 {
     prepareWriteOff();
+    // Until the save, queries see only the stored rows, also on the operation's own database.
+    EXPECT_DOUBLE_EQ(
+        mine->scalar(QStringLiteral("SELECT ZAKTUAL_UMORZ FROM F00004ST WHERE ID = 1")).toDouble(),
+        100.0);
+    EXPECT_EQ(mine->scalar(QStringLiteral("SELECT COUNT(*) FROM F00006ST")).toInt(), 2);
     ASSERT_TRUE(SaveOperation(*mine, {&assets, &events, &plans}, true, false, messages));
     EXPECT_TRUE(messages.messages().isEmpty());
     EXPECT_DOUBLE_EQ(umorzenie(), 110.0);
@@ -197,6 +202,12 @@ TEST_F(SaveOperationTest, RowsTakeTheirColumnTypes)
     EXPECT_THROW(events.setValue(0, "NO_SUCH_COLUMN", 1), DataError);
     EXPECT_THROW(events.append(row({{"KWOTA25", 1.0}})), DataError);
     EXPECT_THROW(RowSet(QStringLiteral("F00099ST")), DataError);
+
+    // The operation's own new rows are found among the stored ones.
+    events.append(row({{"ID", 9}, {"ID_SRODKA", 1}, {"TYP", 4}}));
+    const auto writeOff = [](const Row& r) { return r.integer("TYP") == 4; };
+    EXPECT_EQ(events.indexWhere(writeOff), 1);
+    EXPECT_EQ(events.indexWhere(writeOff, 2), -1);
 }
 
 } // namespace

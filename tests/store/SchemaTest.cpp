@@ -1,5 +1,6 @@
 #include "StoreTestEnv.h"
 
+#include "store/RowSet.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -225,6 +226,39 @@ TEST(Schema, OpeningFailsOnTheFirstMissingTable)
     } catch (const DataError& e) {
         EXPECT_EQ(e.message(), "Błąd podczas otwierania tabeli\r\nOpis: F00013ST");
     }
+}
+
+TEST(Schema, JournalModeAndFirmVersion)
+{
+    const QString folder = FreshDir(QStringLiteral("journal"));
+    EXPECT_EQ(FirmDataVersion(folder), -1);
+    {
+        auto db = OpenScope(Scope::Firm, folder, TestOptions(true));
+        // Several workstations on a shared folder: the rollback journal.
+        EXPECT_EQ(db->scalar(QStringLiteral("PRAGMA journal_mode")).toString(), "delete");
+    }
+    EXPECT_EQ(FirmDataVersion(folder), 10);
+    OpenOptions local = TestOptions(false);
+    local.writeAheadLog = true;
+    {
+        auto db = OpenScope(Scope::Firm, folder, local);
+        EXPECT_EQ(db->scalar(QStringLiteral("PRAGMA journal_mode")).toString(), "wal");
+        db->exec(QStringLiteral("DELETE FROM verinf"));
+    }
+    EXPECT_EQ(FirmDataVersion(folder), -1);
+}
+
+TEST(Schema, TextColumnsHoldAtMostTheirLength)
+{
+    RowSet groups(QStringLiteral("F00002ST"));
+    groups.append(Row({{"ID", 1},
+                       {"NAZWA", QString(25, QLatin1Char('x'))},
+                       {"OPIS", QString(300, QLatin1Char('y'))}}));
+    EXPECT_EQ(groups.at(0).str("NAZWA").size(), 20);
+    EXPECT_EQ(groups.at(0).str("OPIS").size(), 40);
+    RowSet details(QStringLiteral("F00019st"));
+    details.append(Row({{"ID", 1}, {"ADNOT", QString(5000, QLatin1Char('z'))}})); // memo
+    EXPECT_EQ(details.at(0).str("ADNOT").size(), 5000);
 }
 
 TEST(Schema, ScopeFolders)
