@@ -1,5 +1,6 @@
 #include "AdminTool.h"
 
+#include "shell/KstIni.h"
 #include "store/Schema.h"
 
 #include <QDir>
@@ -59,7 +60,8 @@ TEST_F(AdminMaintenance, ArchiveCopiesTheFirmAndRecordsTheDate)
 TEST_F(AdminMaintenance, UpgradeBringsOlderDataUpAndLeavesNewerAlone)
 {
     tool.ok({QStringLiteral("firm"), QStringLiteral("add"), QStringLiteral("2"),
-             QStringLiteral("Druga Sp. z o.o.")});
+             QStringLiteral("Druga Sp. z o.o."), QStringLiteral("--kst"), QStringLiteral("2002")});
+    EXPECT_EQ(KstIni(tool.root(), 2).tableName(), QStringLiteral("D00005ST"));
     tool.firm(1)->exec(QStringLiteral("UPDATE verinf SET Wersja=9"));
     tool.firm(2)->exec(QStringLiteral("UPDATE verinf SET Wersja=11"));
 

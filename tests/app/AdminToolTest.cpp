@@ -238,6 +238,19 @@ TEST_F(AdminUsers, PasswordIsStoredAsADigestAndChecked)
     EXPECT_EQ(rights.count(QLatin1Char('1')), 4);
 }
 
+TEST_F(AdminUsers, SetPasswordReplacesItAndAnEmptyOneRemovesIt)
+{
+    tool.ok({QStringLiteral("user"), QStringLiteral("set-password"), QStringLiteral("admin"),
+             QStringLiteral("--password-stdin")},
+            "nowe\n");
+    EXPECT_TRUE(IsPasswordDigest(storedPassword(QStringLiteral("ADMIN"))));
+    EXPECT_EQ(check(QStringLiteral("ADMIN"), "nowe").exitCode, 0);
+    EXPECT_EQ(check(QStringLiteral("ADMIN"), "").exitCode, 1);
+
+    tool.ok({QStringLiteral("user"), QStringLiteral("set-password"), QStringLiteral("ADMIN")});
+    EXPECT_TRUE(storedPassword(QStringLiteral("ADMIN")).isEmpty());
+}
+
 TEST_F(AdminUsers, PlainTextWrittenByAnotherToolIsAcceptedOnceAndRehashed)
 {
     tool.admin()->exec(
