@@ -366,6 +366,11 @@ TEST(AdminCommandLine, UsageErrorsExitTwoAndRefusalsExitOneWithAPolishReason)
     const ToolResult none = bare.run({QStringLiteral("firm"), QStringLiteral("list")});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("Brak wpisów w rejestrze dla modułu AD")));
+    // A wrong command line is told as such before anything is looked for.
+    for (const QStringList& args :
+         {QStringList{"user", "frob"}, QStringList{"firm", "add", "abc", "X"},
+          QStringList{"user", "add", "JAN"}, QStringList{"group", "add", "zero"}})
+        EXPECT_EQ(bare.run(args).exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST(AdminClassification, ImportWithBadLinesIsRefusedWholeAndChangesNothing)

@@ -124,6 +124,15 @@ void recordModuleStart(Database& admin, const QDateTime& now)
                row);
 }
 
+// The sub-command, checked before anything is opened: a wrong one is a usage error.
+QString subCommand(const CommandArgs& args, const QString& command, const QStringList& known)
+{
+    const QString action = args.required(0, known.join(QStringLiteral(", ")));
+    if (!known.contains(action))
+        throw UsageError{QStringLiteral("Nieznane polecenie: %1 %2").arg(command, action)};
+    return action;
+}
+
 int moduleNumber(const QString& code)
 {
     for (int m = kFirstModule; m <= kLastModule; ++m)
@@ -221,24 +230,23 @@ int AdminCommands::init(const QStringList& words)
         auto global = installation.openGlobal(true);
         done << fillShippedClassification(*global);
     }
-    if (args.flag(QStringLiteral("demo")))
-        done << DemoInstallation(installation, m_now.date()).create();
+    // What is done is said even when the demo is refused after it.
     print(done);
+    if (args.flag(QStringLiteral("demo")))
+        print(DemoInstallation(installation, m_now.date()).create());
     return 0;
 }
 
 int AdminCommands::firm(const QStringList& words)
 {
     const CommandArgs args(words, {}, {QStringLiteral("short-name"), QStringLiteral("kst")});
-    const QString action = args.required(0, QStringLiteral("add lub list"));
-    const Installation installation = Installation::FromRegistry(m_store);
+    const QString action =
+        subCommand(args, QStringLiteral("firm"), {QStringLiteral("add"), QStringLiteral("list")});
     if (action == QLatin1String("list")) {
         args.expectAtMost(1);
-        print(Maintenance(installation, m_now).listFirms());
+        print(Maintenance(Installation::FromRegistry(m_store), m_now).listFirms());
         return 0;
     }
-    if (action != QLatin1String("add"))
-        throw UsageError{QStringLiteral("Nieznane polecenie: firm %1").arg(action)};
     const int number = ParseNumber(args.required(1, QStringLiteral("NUMER")),
                                    QStringLiteral("Numer firmy"), 1, 99999);
     const QString name = args.required(2, QStringLiteral("NAZWA"));
@@ -247,6 +255,7 @@ int AdminCommands::firm(const QStringList& words)
     if (const auto kst = args.value(QStringLiteral("kst")))
         kstChoice = classificationTables(kst).first() == kTable2002 ? KstIni::kTable2002
                                                                     : KstIni::kTable2000;
+    const Installation installation = Installation::FromRegistry(m_store);
     auto admin = installation.openAdmin();
     FirmRegister(installation, *admin)
         .add({number, name, args.value(QStringLiteral("short-name")).value_or(QString())});
@@ -269,41 +278,41 @@ int AdminCommands::user(const QStringList& words)
         words, {QStringLiteral("admin"), QStringLiteral("password-stdin")},
         {QStringLiteral("password"), QStringLiteral("rights"), QStringLiteral("rights-string")});
     const QString action =
-        args.required(0, QStringLiteral("add, list, set-password lub check-password"));
-    const Installation installation = Installation::FromRegistry(m_store);
+        subCommand(args, QStringLiteral("user"),
+                   {QStringLiteral("add"), QStringLiteral("list"), QStringLiteral("set-password"),
+                    QStringLiteral("check-password")});
     if (action == QLatin1String("list")) {
         args.expectAtMost(1);
-        print(Maintenance(installation, m_now).listUsers());
+        print(Maintenance(Installation::FromRegistry(m_store), m_now).listUsers());
         return 0;
     }
-    auto admin = installation.openAdmin();
-    UserRegister users(*admin);
+    const QString id = args.required(1, QStringLiteral("IDENTYFIKATOR"));
     if (action == QLatin1String("check-password")) {
-        const QString id = args.required(1, QStringLiteral("IDENTYFIKATOR"));
         args.expectAtMost(2);
-        if (!users.checkPassword(id, readLineFromStdin()))
+        const QString typed = readLineFromStdin();
+        auto admin = Installation::FromRegistry(m_store).openAdmin();
+        if (!UserRegister(*admin).checkPassword(id, typed))
             throw ValidationError(QStringLiteral("Podane hasło jest nieprawidłowe."));
         print({QStringLiteral("Hasło jest prawidłowe.")});
         return 0;
     }
     if (action == QLatin1String("set-password")) {
-        const QString id = args.required(1, QStringLiteral("IDENTYFIKATOR"));
         args.expectAtMost(2);
         const QString password = passwordOption(args);
-        users.setPassword(id, password);
+        auto admin = Installation::FromRegistry(m_store).openAdmin();
+        UserRegister(*admin).setPassword(id, password);
         print({password.trimmed().isEmpty()
                    ? QStringLiteral("Użytkownik %1 nie ma hasła.").arg(NormalizedIdentifier(id))
                    : QStringLiteral("Zmieniono hasło użytkownika %1.")
                          .arg(NormalizedIdentifier(id))});
         return 0;
     }
-    if (action != QLatin1String("add"))
-        throw UsageError{QStringLiteral("Nieznane polecenie: user %1").arg(action)};
-    const QString id = args.required(1, QStringLiteral("IDENTYFIKATOR"));
     const QString name = args.required(2, QStringLiteral("NAZWA"));
     args.expectAtMost(3);
     const QString password = passwordOption(args);
     const QString rights = rightsOption(args, RightsString::None());
+    auto admin = Installation::FromRegistry(m_store).openAdmin();
+    UserRegister users(*admin);
     users.addUser({id, name, password, args.flag(QStringLiteral("admin")), rights});
     QStringList done{QStringLiteral("Dodano użytkownika %1 (%2); uprawnienia modułów: %3.")
                          .arg(NormalizedIdentifier(id),
@@ -324,28 +333,26 @@ int AdminCommands::user(const QStringList& words)
 int AdminCommands::group(const QStringList& words)
 {
     const CommandArgs args(words, {}, {QStringLiteral("rights"), QStringLiteral("rights-string")});
-    const QString action = args.required(0, QStringLiteral("add lub join"));
-    const Installation installation = Installation::FromRegistry(m_store);
-    auto admin = installation.openAdmin();
-    UserRegister users(*admin);
+    const QString action =
+        subCommand(args, QStringLiteral("group"), {QStringLiteral("add"), QStringLiteral("join")});
     if (action == QLatin1String("add")) {
         const int group = ParseNumber(args.required(1, QStringLiteral("NUMER")),
                                       QStringLiteral("Numer grupy"), 1, 2147483647);
         args.expectAtMost(2);
         const QString rights = rightsOption(args, RightsString::None());
-        users.addGroup(group, rights);
+        auto admin = Installation::FromRegistry(m_store).openAdmin();
+        UserRegister(*admin).addGroup(group, rights);
         print({QStringLiteral("Dodano grupę nr %1; uprawnienia modułów: %2.")
                    .arg(group)
                    .arg(RightsString::ToList(rights))});
         return 0;
     }
-    if (action != QLatin1String("join"))
-        throw UsageError{QStringLiteral("Nieznane polecenie: group %1").arg(action)};
     const QString id = args.required(1, QStringLiteral("IDENTYFIKATOR"));
     const int group = ParseNumber(args.required(2, QStringLiteral("NUMER")),
                                   QStringLiteral("Numer grupy"), 1, 2147483647);
     args.expectAtMost(3);
-    users.addMember(id, group);
+    auto admin = Installation::FromRegistry(m_store).openAdmin();
+    UserRegister(*admin).addMember(id, group);
     print({QStringLiteral("Użytkownik %1 należy do grupy nr %2.")
                .arg(NormalizedIdentifier(id))
                .arg(group)});
@@ -370,6 +377,8 @@ int AdminCommands::grant(const QStringList& words)
     const int module =
         moduleNumber(args.value(QStringLiteral("module")).value_or(ModuleCode(ModuleST)));
     const QString rights = rightsOption(args, QString());
+    const int group =
+        groupText ? ParseNumber(*groupText, QStringLiteral("Numer grupy"), 1, 2147483647) : 0;
 
     const Installation installation = Installation::FromRegistry(m_store);
     auto admin = installation.openAdmin();
@@ -381,7 +390,6 @@ int AdminCommands::grant(const QStringList& words)
         users.grantUser(*userId, module, firmId, rights);
         who = QStringLiteral("Użytkownik %1").arg(NormalizedIdentifier(*userId));
     } else {
-        const int group = ParseNumber(*groupText, QStringLiteral("Numer grupy"), 1, 2147483647);
         users.grantGroup(group, module, firmId, rights);
         who = QStringLiteral("Grupa nr %1").arg(group);
     }
@@ -395,9 +403,7 @@ int AdminCommands::grant(const QStringList& words)
 int AdminCommands::kst(const QStringList& words)
 {
     const CommandArgs args(words, {}, {QStringLiteral("table")});
-    const QString action = args.required(0, QStringLiteral("import"));
-    if (action != QLatin1String("import"))
-        throw UsageError{QStringLiteral("Nieznane polecenie: kst %1").arg(action)};
+    subCommand(args, QStringLiteral("kst"), {QStringLiteral("import")});
     const QString fileName = args.required(1, QStringLiteral("PLIK"));
     args.expectAtMost(2);
     const QStringList tables = classificationTables(args.value(QStringLiteral("table")));
