@@ -25,7 +25,8 @@ TEST(PasswordHash, PlainTextAcceptedOnceForRehash)
     {
         QString stored, typed;
         bool matches;
-    } cases[] = {{"abc", "abc", true}, {"abc ", "abc", true}, {"abc", "abd", false}, {"", "", true}};
+    } cases[] = {
+        {"abc", "abc", true}, {"abc ", "abc", true}, {"abc", "abd", false}, {"", "", true}};
     for (const auto& c : cases) {
         const auto check = VerifyPassword(c.stored, c.typed);
         EXPECT_EQ(check.matches, c.matches) << c.stored.toStdString();
@@ -35,8 +36,9 @@ TEST(PasswordHash, PlainTextAcceptedOnceForRehash)
 
 TEST(PasswordHash, DamagedDigestNeverMatches)
 {
-    for (const QString& s : {QStringLiteral("pbkdf2-sha256$x$aa$bb"), QStringLiteral("pbkdf2-sha256$5"),
-                             QStringLiteral("pbkdf2-sha256$0$aa$bb")})
+    for (const QString& s :
+         {QStringLiteral("pbkdf2-sha256$x$aa$bb"), QStringLiteral("pbkdf2-sha256$5"),
+          QStringLiteral("pbkdf2-sha256$0$aa$bb")})
         EXPECT_FALSE(VerifyPassword(s, QString()).matches) << s.toStdString();
 }
 
