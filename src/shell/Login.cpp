@@ -630,10 +630,13 @@ bool TV2Login::LogOut(int module, const TV2User& user, bool startAdministrator,
         if (row && !row->isNull(QStringLiteral("ARCHDATE"))) {
             reference = row->value(QStringLiteral("ARCHDATE")).toDateTime();
         } else {
-            // Never archived: counted from when the firm's data of this module came to be.
-            const QFileInfo data(DefaultDialect()->databaseName(firmFolder(module, firm),
-                                                                ScopeFileName(Scope::Firm)));
-            reference = data.birthTime().isValid() ? data.birthTime() : data.lastModified();
+            // Never archived: counted from the date the module came into use, which the
+            // administrator tool keeps as the module's row for firm number 0.
+            const auto start = ad().firstRow(QStringLiteral("SELECT ARCHDATE FROM D00001AD WHERE "
+                                                            "MODULID = :modul AND NUMER = 0"),
+                                             {{QStringLiteral("modul"), module}});
+            if (start && !start->isNull(QStringLiteral("ARCHDATE")))
+                reference = start->value(QStringLiteral("ARCHDATE")).toDateTime();
         }
         if (!reference.isValid())
             return false;

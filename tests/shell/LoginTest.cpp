@@ -312,3 +312,30 @@ TEST(Rights, UnionAndRangeRules)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LoginTest, NeverArchivedFirmCountsFromTheModulesStart)
+{
+    const qint64 jan = addUser(QStringLiteral("JAN"), QString());
+    const qint64 firm = addFirm(1, QStringLiteral("Firma"));
+    grantFirm(jan, firm);
+    setLastFirm(jan, firm);
+    TV2User user;
+    TV2Firm chosen;
+    ASSERT_EQ(logIn(user, chosen), kLoginOk);
+    login->setClock([] { return QDateTime(QDate(2026, 1, 20), QTime(12, 0)); });
+    // No start recorded: nothing to count from, no reminder.
+    EXPECT_FALSE(login->LogOut(ModuleST, user, false, true, chosen));
+    EXPECT_TRUE(messages.messages().isEmpty());
+
+    ad().exec(QStringLiteral("INSERT INTO D00001AD (MODULID, NUMER, ARCHDATE) VALUES (8, 0, :d)"),
+              {{QStringLiteral("d"), QDateTime(QDate(2026, 1, 1), QTime(12, 0))}});
+    messages.answer(false);
+    EXPECT_FALSE(login->LogOut(ModuleST, user, false, true, chosen));
+    ASSERT_EQ(messages.questions().size(), 1);
+    EXPECT_TRUE(messages.questions()[0].startsWith(
+        QStringLiteral("UWAGA !!!\r\nDane firmy \"Firma\" w module ST nie były jeszcze archiwizowane.")));
+}
+
+} // namespace
