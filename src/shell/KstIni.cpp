@@ -32,18 +32,18 @@ void KstIni::setTableChoice(const QString& choice)
     ini.setValue(kSection + QLatin1Char('/') + kTableKey, choice);
 }
 
-bool KstIni::noticePending() const
+QString KstIni::noticeFlag() const
 {
     QSettings ini(m_file, QSettings::IniFormat);
-    return ini.value(kSection + QLatin1Char('/') + kNoticeKey).toString() != QStringLiteral("0");
+    return ini.value(kSection + QLatin1Char('/') + kNoticeKey).toString();
 }
 
-void KstIni::setNoticePending(bool pending)
+void KstIni::setNoticeSuppressed(bool suppressed)
 {
     QDir().mkpath(QFileInfo(m_file).absolutePath());
     QSettings ini(m_file, QSettings::IniFormat);
     ini.setValue(kSection + QLatin1Char('/') + kNoticeKey,
-                 pending ? QStringLiteral("1") : QStringLiteral("0"));
+                 suppressed ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace vorn

@@ -24,9 +24,11 @@ public:
     // D00005ST for "Tabela 2002"; D00001ST for anything else.
     QString tableName() const;
     void setTableChoice(const QString& choice);
-    // The notice about the classification versions is still to be shown unless "0".
-    bool noticePending() const;
-    void setNoticePending(bool pending);
+    // "KomunikatBrak": the state of the notice's check box "Nie pokazuj więcej tego
+    // komunikatu", "1" when checked, "0" when not; empty while never written.
+    QString noticeFlag() const;
+    bool noticeSuppressed() const { return noticeFlag() == QStringLiteral("1"); }
+    void setNoticeSuppressed(bool suppressed);
 
 private:
     QString m_file;

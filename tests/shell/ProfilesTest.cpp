@@ -40,13 +40,16 @@ TEST(KstIni, ChoiceOfClassificationTable)
     EXPECT_EQ(QDir::fromNativeSeparators(ini.fileName()),
               root + QStringLiteral("/DATA/F00007/ST/KST.Ini"));
     EXPECT_EQ(ini.tableName(), QStringLiteral("D00001ST")); // nothing written yet
-    EXPECT_TRUE(ini.noticePending());
+    EXPECT_EQ(ini.noticeFlag(), QString());
+    EXPECT_FALSE(ini.noticeSuppressed());
     ini.setTableChoice(KstIni::kTable2002);
-    ini.setNoticePending(false);
+    ini.setNoticeSuppressed(false);
     KstIni again(root, 7);
     EXPECT_EQ(again.tableChoice(), QStringLiteral("Tabela 2002"));
     EXPECT_EQ(again.tableName(), QStringLiteral("D00005ST"));
-    EXPECT_FALSE(again.noticePending());
+    EXPECT_EQ(again.noticeFlag(), QStringLiteral("0"));
+    again.setNoticeSuppressed(true);
+    EXPECT_TRUE(again.noticeSuppressed());
     again.setTableChoice(QStringLiteral("Tabela 1999"));
     EXPECT_EQ(again.tableName(), QStringLiteral("D00001ST"));
 
@@ -54,7 +57,7 @@ TEST(KstIni, ChoiceOfClassificationTable)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("[WYBOR_KST]")));
-    EXPECT_TRUE(text.contains(QStringLiteral("KomunikatBrak=0")));
+    EXPECT_TRUE(text.contains(QStringLiteral("KomunikatBrak=1")));
 }
 
 } // namespace
