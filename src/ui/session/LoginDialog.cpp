@@ -1,0 +1,86 @@
+#include "ui/session/LoginDialog.h"
+
+#include "common/Messages.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorn {
+
+TfrmLogin::TfrmLogin(UserMessages& messages, QWidget* parent)
+    : QDialog(parent), m_messages(messages)
+{
+    setObjectName(QStringLiteral("frmLogin"));
+    setWindowTitle(QStringLiteral("IDENTYFIKACJA UŻYTKOWNIKA"));
+    auto* module = new QLabel(QStringLiteral("Ewidencja i Amortyzacja Środków Trwałych"));
+    QFont bold = module->font();
+    bold.setBold(true);
+    module->setFont(bold);
+
+    edtIdentyfikator = new QLineEdit;
+    edtIdentyfikator->setObjectName(QStringLiteral("edtIdentyfikator"));
+    edtIdentyfikator->setMaxLength(kMaxLength);
+    connect(edtIdentyfikator, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int cursor = edtIdentyfikator->cursorPosition();
+        edtIdentyfikator->setText(text.toUpper());
+        edtIdentyfikator->setCursorPosition(cursor);
+    });
+    edtHaslo = new QLineEdit;
+    edtHaslo->setObjectName(QStringLiteral("edtHaslo"));
+    edtHaslo->setMaxLength(kMaxLength);
+    edtHaslo->setEchoMode(QLineEdit::Password);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Identyfikator:"), edtIdentyfikator);
+    form->addRow(QStringLiteral("Hasło:"), edtHaslo);
+
+    btnZatwierdz = new QPushButton(QStringLiteral("&Zatwierdź"));
+    btnZatwierdz->setObjectName(QStringLiteral("btnZatwierdz"));
+    btnZatwierdz->setDefault(true);
+    btnAnuluj = new QPushButton(QStringLiteral("&Anuluj"));
+    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
+    connect(btnZatwierdz, &QPushButton::clicked, this, &TfrmLogin::confirm);
+    connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnZatwierdz);
+    buttons->addWidget(btnAnuluj);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(module);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+void TfrmLogin::prepare()
+{
+    edtIdentyfikator->clear();
+    edtHaslo->clear();
+    edtIdentyfikator->setFocus();
+}
+
+void TfrmLogin::confirm()
+{
+    if (edtIdentyfikator->text().trimmed().isEmpty()) {
+        m_messages.information(QStringLiteral("Należy podać identyfikator użytkownika."));
+        edtIdentyfikator->setFocus();
+        return;
+    }
+    accept();
+}
+
+bool TfrmLogin::ask(QString* identifier, QString* password)
+{
+    prepare();
+    if (exec() != QDialog::Accepted)
+        return false;
+    *identifier = edtIdentyfikator->text();
+    *password = edtHaslo->text();
+    return true;
+}
+
+} // namespace vorn
