@@ -30,22 +30,31 @@ private:
 class CliSession::Picker : public FirmPicker
 {
 public:
-    explicit Picker(const Invocation& inv) : m_inv(inv) {}
+    Picker(const Invocation& inv, UserMessages& messages) : m_inv(inv), m_messages(messages) {}
     std::optional<qint64> pick(const QList<FirmListEntry>& firms, bool, const QString&,
                                qint64) override
     {
         bool ok = false;
         const int numer = m_inv.options.value(QStringLiteral("--firm")).toInt(&ok);
-        if (!ok)
-            return std::nullopt;
+        if (ok) {
+            for (const FirmListEntry& f : firms)
+                if (f.numer == numer)
+                    return f.id;
+        }
+        // Where the desktop program shows the chooser, say what can be chosen.
+        QStringList listed;
         for (const FirmListEntry& f : firms)
-            if (f.numer == numer)
-                return f.id;
+            listed << QStringLiteral("%1 %2").arg(f.numer).arg(f.nazwaPelna);
+        m_messages.information((ok ? QStringLiteral("Firma nr %1 nie jest dostępna.").arg(numer)
+                                   : QStringLiteral("Należy wybrać firmę (--firm NUMER).")) +
+                               QStringLiteral("\nDostępne firmy: ") +
+                               listed.join(QStringLiteral(", ")));
         return std::nullopt;
     }
 
 private:
     const Invocation& m_inv;
+    UserMessages& m_messages;
 };
 
 class CliSession::Chooser : public YearChooser
@@ -72,7 +81,7 @@ CliSession::CliSession(const Invocation& invocation, bool chooseYear)
       m_messages(invocation.options.contains(QStringLiteral("--yes")) ? ConsoleAnswers::Yes
                                                                        : ConsoleAnswers::No),
       m_prompt(std::make_unique<Prompt>(invocation)),
-      m_picker(std::make_unique<Picker>(invocation)),
+      m_picker(std::make_unique<Picker>(invocation, m_messages)),
       m_chooser(std::make_unique<Chooser>(invocation))
 {
     const QString root = invocation.options.value(QStringLiteral("--root"));
