@@ -19,10 +19,7 @@ QString ErrorText(const QString& text, const QString& code)
     return QStringLiteral("BŁĄD NR %1.\n\r\n\r").arg(code) + text;
 }
 
-namespace {
-
-// Console lines: the box's CR/LF pairs become plain line ends.
-QString plainLines(QString text)
+QString PlainLineBreaks(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
@@ -30,10 +27,12 @@ QString plainLines(QString text)
     return text;
 }
 
+namespace {
+
 void writeErr(const QString& caption, const QString& text)
 {
     QTextStream err(stderr);
-    err << caption << ": " << plainLines(text) << Qt::endl;
+    err << caption << ": " << PlainLineBreaks(text) << Qt::endl;
 }
 
 } // namespace

@@ -53,6 +53,9 @@ public:
     void error(const VornError& failure);
 };
 
+// Messages break lines with "\r\n" and "\n\r" pairs; on screen each is one line end.
+QString PlainLineBreaks(QString text);
+
 // Text of the error box: with a code, "BŁĄD NR <code>.\n\r\n\r" + text.
 QString ErrorText(const QString& text, const QString& code);
 

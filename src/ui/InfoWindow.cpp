@@ -1,3 +1,4 @@
+#include "common/Messages.h"
 #include "ui/InfoWindow.h"
 
 #include "ui/DetailsOutput.h"
@@ -18,14 +19,6 @@ namespace {
 
 constexpr int kLabelLeft = 56;
 constexpr int kLabelTop = 12;
-
-QString displayText(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
 
 PrinterAndFileOutput& defaultOutput()
 {
@@ -140,7 +133,7 @@ void TfrmInfoWindow::setMessage(const QString& text, int minWidth)
     lblError->setWordWrap(false);
     lblError->setMinimumSize(0, 0);
     lblError->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    lblError->setText(displayText(text));
+    lblError->setText(PlainLineBreaks(text));
     lblError->adjustSize();
     // A message too wide for the window wraps within the widest window.
     const int widest = kMaxWidth - kLabelLeft - 16;
@@ -161,12 +154,7 @@ void TfrmInfoWindow::setInfo(const QStringList& lines, bool showInfo)
     cbxInfo->blockSignals(true);
     cbxInfo->setChecked(shown);
     cbxInfo->blockSignals(false);
-    m_memoHeight = shown ? kDetailsHeight : 0;
-    memInfo->setVisible(shown);
-    sbnDrukuj->setVisible(shown);
-    sbnEksportTXT->setVisible(shown);
-    memInfo->setFocusPolicy(shown ? Qt::StrongFocus : Qt::NoFocus);
-    applySize();
+    toggleDetails(shown);
 }
 
 void TfrmInfoWindow::setInfoFont(const QFont& font)

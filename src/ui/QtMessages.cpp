@@ -1,3 +1,4 @@
+#include "common/Messages.h"
 #include "ui/QtMessages.h"
 
 #include "ui/InfoWindow.h"
@@ -8,14 +9,6 @@
 namespace vorn {
 
 namespace {
-
-QString boxText(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
 
 // Keeps the arrow cursor up while a box is shown, whatever a long operation set.
 class ArrowCursor
@@ -29,7 +22,7 @@ int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, con
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     ArrowCursor arrow;
-    QMessageBox box(icon, caption, boxText(text), buttons, parent);
+    QMessageBox box(icon, caption, PlainLineBreaks(text), buttons, parent);
     box.setDefaultButton(defaultButton);
     return box.exec();
 }

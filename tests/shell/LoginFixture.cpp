@@ -87,6 +87,15 @@ void LoginFixture::grantFirm(qint64 userId, qint64 firmId, const QString& rights
               {{QStringLiteral("firm"), firmId}, {QStringLiteral("user"), userId}, {QStringLiteral("rights"), rights}});
 }
 
+qint64 LoginFixture::addUserWithLastFirm(const QString& ident, int numer)
+{
+    const qint64 user = addUser(ident, QString());
+    const qint64 firm = addFirm(numer, QStringLiteral("Firma"));
+    grantFirm(user, firm);
+    setLastFirm(user, firm);
+    return user;
+}
+
 void LoginFixture::setLastFirm(qint64 userId, qint64 firmId)
 {
     ad().exec(QStringLiteral("INSERT INTO D00012AD (MODULID, UZYTKOWNIKID, LASTFIRMAID, LASTROK) "

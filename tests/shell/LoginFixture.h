@@ -72,6 +72,8 @@ public:
     // A firm using the module; with a folder and data of the given version when version > 0.
     qint64 addFirm(int numer, const QString& name, int version = 10);
     void grantFirm(qint64 userId, qint64 firmId, const QString& rights = QStringLiteral("1"));
+    // A user without a password working on firm number `numer`, which is his last firm.
+    qint64 addUserWithLastFirm(const QString& ident, int numer = 1);
     void setLastFirm(qint64 userId, qint64 firmId);
     void addLoggedIn(const QString& user, const QString& computer, const QString& ip,
                      const QString& netFileDir);

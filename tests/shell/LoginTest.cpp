@@ -104,10 +104,7 @@ TEST_F(LoginTest, PlainTextPasswordIsAcceptedOnceAndRehashed)
 
 TEST_F(LoginTest, StaleRegistrationOfThisWorkstationIsReplaced)
 {
-    const qint64 jan = addUser(QStringLiteral("JAN"), QString());
-    const qint64 firm = addFirm(1, QStringLiteral("Firma"));
-    grantFirm(jan, firm);
-    setLastFirm(jan, firm);
+    addUserWithLastFirm(QStringLiteral("JAN"));
     addLoggedIn(QStringLiteral("JAN"), QStringLiteral("STACJA1"), QStringLiteral("10.0.0.1"),
                 root + QStringLiteral("/NET"));
     TV2User user;
@@ -150,10 +147,7 @@ TEST_F(LoginTest, UncPathAgainstMappedDriveIsRefused)
 
 TEST_F(LoginTest, MappedDriveAgainstUncPathMayTakeTheOtherPath)
 {
-    const qint64 jan = addUser(QStringLiteral("JAN"), QString());
-    const qint64 firm = addFirm(1, QStringLiteral("Firma"));
-    grantFirm(jan, firm);
-    setLastFirm(jan, firm);
+    addUserWithLastFirm(QStringLiteral("JAN"));
     addLoggedIn(QStringLiteral("EWA"), QStringLiteral("STACJA2"), QStringLiteral("10.0.0.2"),
                 QStringLiteral("\\\\SERWER\\VORN\\NET"));
     setOwnNetFileDir(QStringLiteral("N:\\VORN\\NET"));
@@ -257,10 +251,7 @@ TEST_F(LoginTest, ModuleHeldExclusivelyStopsTheLogin)
 
 TEST_F(LoginTest, LogOutRemovesRegistrationAndRemindsOfArchiving)
 {
-    const qint64 jan = addUser(QStringLiteral("JAN"), QString());
-    const qint64 firm = addFirm(1, QStringLiteral("Firma"));
-    grantFirm(jan, firm);
-    setLastFirm(jan, firm);
+    addUserWithLastFirm(QStringLiteral("JAN"));
     TV2User user;
     TV2Firm chosen;
     ASSERT_EQ(logIn(user, chosen), kLoginOk);
@@ -317,10 +308,7 @@ namespace {
 
 TEST_F(LoginTest, NeverArchivedFirmCountsFromTheModulesStart)
 {
-    const qint64 jan = addUser(QStringLiteral("JAN"), QString());
-    const qint64 firm = addFirm(1, QStringLiteral("Firma"));
-    grantFirm(jan, firm);
-    setLastFirm(jan, firm);
+    addUserWithLastFirm(QStringLiteral("JAN"));
     TV2User user;
     TV2Firm chosen;
     ASSERT_EQ(logIn(user, chosen), kLoginOk);
