@@ -72,8 +72,7 @@ enum class ConsoleAnswers
 class ConsoleMessages : public UserMessages
 {
 public:
-    explicit ConsoleMessages(ConsoleAnswers answers = ConsoleAnswers::Default)
-        : m_answers(answers)
+    explicit ConsoleMessages(ConsoleAnswers answers = ConsoleAnswers::Default) : m_answers(answers)
     {
     }
     void error(const QString& text, const QString& code = {}) override;

@@ -17,8 +17,8 @@ TADConnect::TADConnect(TV2Registry& registry, UserMessages& messages)
 
 TADConnect::~TADConnect() = default;
 
-bool TADConnect::Connect(const QString& sessionName, const QString& databaseName,
-                         bool cleanLocks, const QString& privateSubfolder)
+bool TADConnect::Connect(const QString& sessionName, const QString& databaseName, bool cleanLocks,
+                         const QString& privateSubfolder)
 {
     if (m_db)
         return true;

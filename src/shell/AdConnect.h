@@ -37,6 +37,7 @@ private:
     QString m_databaseName;
 };
 
-inline const QString kAdNoAccess = QStringLiteral("Brak dostępu do baz danych modułu \"Administrator\"");
+inline const QString kAdNoAccess =
+    QStringLiteral("Brak dostępu do baz danych modułu \"Administrator\"");
 
 } // namespace vorn

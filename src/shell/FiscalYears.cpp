@@ -166,15 +166,15 @@ std::optional<YearRefusal> FiscalYearService::CreateYear(const NewYearInput& inp
     const QList<FiscalYearRow> rows = years();
     try {
         // A new year is as closed as the year before it; the first one has nothing closed.
-        const QDate closedTo =
-            rows.isEmpty() ? input.start.addDays(-1) : rows.last().zamknietyDo;
+        const QDate closedTo = rows.isEmpty() ? input.start.addDays(-1) : rows.last().zamknietyDo;
         RowSet set(QStringLiteral("F00001ST"));
         Row row;
         row.set(QStringLiteral("ID"), NextNumber(m_db, kFiscalYearCounter));
         row.set(QStringLiteral("ROK"), *input.rok);
         row.set(QStringLiteral("DATA_POCZ"), input.start);
         row.set(QStringLiteral("DATA_KONCA"), input.end);
-        row.set(QStringLiteral("ZAMKNIETYDO"), closedTo.isValid() ? QVariant(closedTo) : QVariant());
+        row.set(QStringLiteral("ZAMKNIETYDO"),
+                closedTo.isValid() ? QVariant(closedTo) : QVariant());
         set.append(row);
         ApplyChanges(m_db, {&set});
     } catch (const VornError&) {
@@ -202,18 +202,19 @@ bool FiscalYearService::DeleteYear(int rok, bool othersWorking)
     const QVariantMap bounds{{QStringLiteral("DataOd"), year.dataPocz},
                              {QStringLiteral("DataDo"), year.dataKonca}};
     QStringList lines;
-    for (const Row& r :
-         m_db.rows(QStringLiteral("SELECT DISTINCT S.OKRESLENIE, S.ID, W.ID_SRODKA FROM F00004ST S, "
-                                  "F00007ST W WHERE (S.ID=W.ID_SRODKA) AND (W.DATA1 >= :DataOd) AND "
-                                  "(W.DATA1 <= :DataDo) ORDER BY S.OKRESLENIE"),
-                   bounds))
+    for (const Row& r : m_db.rows(
+             QStringLiteral("SELECT DISTINCT S.OKRESLENIE, S.ID, W.ID_SRODKA FROM F00004ST S, "
+                            "F00007ST W WHERE (S.ID=W.ID_SRODKA) AND (W.DATA1 >= :DataOd) AND "
+                            "(W.DATA1 <= :DataDo) ORDER BY S.OKRESLENIE"),
+             bounds))
         lines << r.str(QStringLiteral("OKRESLENIE")) +
                      QStringLiteral("  -  środek posiada wydarzenia w wybranym roku");
     if (lines.isEmpty()) {
-        for (const Row& r : m_db.rows(QStringLiteral("SELECT OKRESLENIE FROM F00004ST WHERE "
-                                                     "(DATA_NABYCIA >= :DataOd) AND (DATA_NABYCIA <= "
-                                                     ":DataDo) ORDER BY OKRESLENIE"),
-                                      bounds))
+        for (const Row& r :
+             m_db.rows(QStringLiteral("SELECT OKRESLENIE FROM F00004ST WHERE "
+                                      "(DATA_NABYCIA >= :DataOd) AND (DATA_NABYCIA <= "
+                                      ":DataDo) ORDER BY OKRESLENIE"),
+                       bounds))
             lines << r.str(QStringLiteral("OKRESLENIE")) +
                          QStringLiteral("  -  środek został nabyty w wybranym roku");
     }

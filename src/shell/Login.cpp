@@ -81,20 +81,23 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
 
     QList<Row> users;
     try {
-        const auto holder = ad().firstRow(QStringLiteral("select U.USERNAME from D00011AD U "
-                                                         "where (U.MODUL=:MODULE) and (U.LOCKMODUL=1)"),
-                                          {{QStringLiteral("MODULE"), code}});
+        const auto holder =
+            ad().firstRow(QStringLiteral("select U.USERNAME from D00011AD U "
+                                         "where (U.MODUL=:MODULE) and (U.LOCKMODUL=1)"),
+                          {{QStringLiteral("MODULE"), code}});
         if (holder) {
             m_messages.error(
-                QStringLiteral("W chwili obecnej uruchomienie programu \"%1\" nie jest możliwe.\r\n"
-                               "Użytkownik \"%2\" wykonuje operacje, które wymagają wyłączności\r\n"
-                               "dostępu do danych modułu.\r\n\r\nSpróbuj uruchomić program za chwilę "
-                               "lub skontaktuj się z użytkownikiem blokującym\r\ndostęp do programu.")
+                QStringLiteral(
+                    "W chwili obecnej uruchomienie programu \"%1\" nie jest możliwe.\r\n"
+                    "Użytkownik \"%2\" wykonuje operacje, które wymagają wyłączności\r\n"
+                    "dostępu do danych modułu.\r\n\r\nSpróbuj uruchomić program za chwilę "
+                    "lub skontaktuj się z użytkownikiem blokującym\r\ndostęp do programu.")
                     .arg(kModuleTitle, holder->str(QStringLiteral("USERNAME"))),
                 QStringLiteral("AD_0014"));
             return kLoginModuleLocked;
         }
-        users = ad().rows(QStringLiteral("SELECT ID, IDENTYFIKATOR, HASLO FROM D00013AD ORDER BY ID"));
+        users =
+            ad().rows(QStringLiteral("SELECT ID, IDENTYFIKATOR, HASLO FROM D00013AD ORDER BY ID"));
     } catch (const VornError& e) {
         ShowCodedFailure(m_messages, QStringLiteral("AD_0015"), kAdNoAccess + QLatin1Char('.'),
                          e.message());
@@ -111,8 +114,9 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
         if (!m_messages.question(question))
             return refusal;
         if (attempts >= kMaxAttempts) {
-            m_messages.error(QStringLiteral("Przekroczono dopuszczalną liczbę prób wejścia do programu."),
-                             QStringLiteral("AD_0132"));
+            m_messages.error(
+                QStringLiteral("Przekroczono dopuszczalną liczbę prób wejścia do programu."),
+                QStringLiteral("AD_0132"));
             return kLoginTooManyAttempts;
         }
         return std::nullopt;
@@ -145,7 +149,8 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
                     return *r;
                 continue;
             }
-            const auto check = VerifyPassword(found->str(QStringLiteral("HASLO")), password.trimmed());
+            const auto check =
+                VerifyPassword(found->str(QStringLiteral("HASLO")), password.trimmed());
             if (!check.matches) {
                 if (auto r = retry(QStringLiteral("Podane hasło jest nieprawidłowe.\r\nCzy chcesz "
                                                   "ponowić próbę logowania?"),
@@ -170,18 +175,20 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
             candidate = LoadUser(ad(), userId, module);
         } catch (const VornError& e) {
             if (!withDialog) {
-                m_messages.error(QStringLiteral("Wystąpił błąd w czasie odczytu informacji o jedynym "
-                                                "użytkowniku systemu.\r\nProgram nie może być "
-                                                "uruchomiony."),
-                                 QStringLiteral("AD_0017"));
+                m_messages.error(
+                    QStringLiteral("Wystąpił błąd w czasie odczytu informacji o jedynym "
+                                   "użytkowniku systemu.\r\nProgram nie może być "
+                                   "uruchomiony."),
+                    QStringLiteral("AD_0017"));
                 return kLoginUserReadFailed;
             }
             ShowCodedFailure(m_messages, e.code().isEmpty() ? QStringLiteral("AD_0005") : e.code(),
                              QStringLiteral("Błąd przy próbie odczytu uprawnień użytkownika."),
                              e.message());
-            if (auto r = retry(QStringLiteral("Podczas próby odczytu informacji o użytkowniku "
-                                              "wystąpiły błędy.\r\nCzy chcesz ponowić próbę logowania?"),
-                               kLoginUserReadFailed))
+            if (auto r =
+                    retry(QStringLiteral("Podczas próby odczytu informacji o użytkowniku "
+                                         "wystąpiły błędy.\r\nCzy chcesz ponowić próbę logowania?"),
+                          kLoginUserReadFailed))
                 return *r;
             continue;
         }
@@ -206,14 +213,15 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
             break;
         case Registration::AlreadyLoggedIn:
             if (!withDialog) {
-                m_messages.information(
-                    QStringLiteral("Użytkownik \"%1\" jest już zalogowany.").arg(candidate.Identyfikator));
+                m_messages.information(QStringLiteral("Użytkownik \"%1\" jest już zalogowany.")
+                                           .arg(candidate.Identyfikator));
                 return kLoginAlreadyLoggedIn;
             }
-            if (auto r = retry(QStringLiteral("Użytkownik \"%1\" jest już zalogowany.\r\nCzy chcesz "
-                                              "zalogować się do programu jako inny użytkownik?")
-                                   .arg(candidate.Identyfikator),
-                               kLoginAlreadyLoggedIn))
+            if (auto r =
+                    retry(QStringLiteral("Użytkownik \"%1\" jest już zalogowany.\r\nCzy chcesz "
+                                         "zalogować się do programu jako inny użytkownik?")
+                              .arg(candidate.Identyfikator),
+                          kLoginAlreadyLoggedIn))
                 return *r;
             continue;
         case Registration::Refused:
@@ -222,8 +230,8 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
             return kLoginRegistrationFailed;
         }
 
-        FirmChoice choice =
-            chooseFirmAtLogin(module, candidate, ignoreLastFirm, onlyPermittedFirms, offerAdministrator);
+        FirmChoice choice = chooseFirmAtLogin(module, candidate, ignoreLastFirm, onlyPermittedFirms,
+                                              offerAdministrator);
         switch (choice.outcome) {
         case FirmOutcome::Chosen:
             break;
@@ -244,9 +252,10 @@ int TV2Login::LogIn(int module, TV2User& user, bool offerAdministrator, bool che
                 m_messages.error(QStringLiteral("Wystąpił błąd podczas próby wyboru firmy."));
                 return kLoginFirmChoiceFailed;
             }
-            if (auto r = retry(QStringLiteral("Wystąpił błąd podczas próby wyboru firmy.\r\nCzy chcesz "
-                                              "ponowić próbę logowania?"),
-                               kLoginFirmChoiceFailed))
+            if (auto r =
+                    retry(QStringLiteral("Wystąpił błąd podczas próby wyboru firmy.\r\nCzy chcesz "
+                                         "ponowić próbę logowania?"),
+                          kLoginFirmChoiceFailed))
                 return *r;
             continue;
         }
@@ -271,12 +280,14 @@ TV2Login::Registration TV2Login::registerLogin(int module, const TV2User& user)
     const QString code = ModuleCode(module);
     QList<Row> rows;
     try {
-        rows = ad().rows(QStringLiteral("SELECT USERNAME, COMPUTERNAME, IP, NETFILEDIR FROM D00011AD "
-                                        "WHERE MODUL = :modul ORDER BY LOGINTIME, USERNAME"),
-                         {{QStringLiteral("modul"), code}});
+        rows =
+            ad().rows(QStringLiteral("SELECT USERNAME, COMPUTERNAME, IP, NETFILEDIR FROM D00011AD "
+                                     "WHERE MODUL = :modul ORDER BY LOGINTIME, USERNAME"),
+                      {{QStringLiteral("modul"), code}});
     } catch (const VornError&) {
-        m_messages.error(QStringLiteral("Błąd dostępu do baz danych.\r\nProgram zostanie zamknięty."),
-                         QStringLiteral("AD_0023"));
+        m_messages.error(
+            QStringLiteral("Błąd dostępu do baz danych.\r\nProgram zostanie zamknięty."),
+            QStringLiteral("AD_0023"));
         return Registration::TableError;
     }
     const QString computer = m_workstation.computerName();
@@ -295,9 +306,10 @@ TV2Login::Registration TV2Login::registerLogin(int module, const TV2User& user)
         }
         // Left over from an earlier run of this user on this workstation.
         try {
-            ad().exec(QStringLiteral("DELETE FROM D00011AD WHERE MODUL = :modul AND USERNAME = :user"),
-                      {{QStringLiteral("modul"), code},
-                       {QStringLiteral("user"), row.str(QStringLiteral("USERNAME"))}});
+            ad().exec(
+                QStringLiteral("DELETE FROM D00011AD WHERE MODUL = :modul AND USERNAME = :user"),
+                {{QStringLiteral("modul"), code},
+                 {QStringLiteral("user"), row.str(QStringLiteral("USERNAME"))}});
         } catch (const VornError&) {
             m_messages.error(QStringLiteral("Błąd dostępu do baz danych.\r\nProgram zostanie "
                                             "zamknięty."),
@@ -321,27 +333,29 @@ TV2Login::Registration TV2Login::registerLogin(int module, const TV2User& user)
     if (!loggedIn && !rows.isEmpty() && !otherPath.isEmpty() &&
         ownPath.toUpper() != otherPath.toUpper()) {
         const QString mismatch =
-            QStringLiteral("Wykryto brak zgodności wpisów rejestrowych \"NetFileDir\" dla modułu %1\r\n"
-                           "pomiędzy tym stanowiskiem a stanowiskiem użytkownika \"%2\"\r\n"
-                           "pracującego już na danych modułu.\r\n• \"NetFileDir\" lokalny: %3\r\n"
-                           "• \"NetFileDir\" innego użytkownika: %4\r\nAby uruchomić program, wpisy "
-                           "na wszystkich stanowiskach muszą być jednakowe.\r\n\r\n")
+            QStringLiteral(
+                "Wykryto brak zgodności wpisów rejestrowych \"NetFileDir\" dla modułu %1\r\n"
+                "pomiędzy tym stanowiskiem a stanowiskiem użytkownika \"%2\"\r\n"
+                "pracującego już na danych modułu.\r\n• \"NetFileDir\" lokalny: %3\r\n"
+                "• \"NetFileDir\" innego użytkownika: %4\r\nAby uruchomić program, wpisy "
+                "na wszystkich stanowiskach muszą być jednakowe.\r\n\r\n")
                 .arg(code, otherUser, ownPath, otherPath);
         if (IsUncPath(ownPath) && !IsUncPath(otherPath)) {
             m_messages.error(
-                mismatch +
-                    QStringLiteral("Zachodzi podejrzenie, że wpis \"NetFileDir\" na stanowisku "
-                                   "użytkownika \"%1\"\r\njest nieprawidłowy. Należy zaczekać, aż "
-                                   "użytkownik ten zakończy pracę w programie,\r\npo czym uruchomić "
-                                   "moduł \"Administrator\" na wszystkich stanowiskach, na których\r\n"
-                                   "zainstalowany jest program VORN 2000 %2 i sprawdzić poprawność "
-                                   "wpisów rejestrowych.")
-                        .arg(otherUser, code),
+                mismatch + QStringLiteral(
+                               "Zachodzi podejrzenie, że wpis \"NetFileDir\" na stanowisku "
+                               "użytkownika \"%1\"\r\njest nieprawidłowy. Należy zaczekać, aż "
+                               "użytkownik ten zakończy pracę w programie,\r\npo czym uruchomić "
+                               "moduł \"Administrator\" na wszystkich stanowiskach, na których\r\n"
+                               "zainstalowany jest program VORN 2000 %2 i sprawdzić poprawność "
+                               "wpisów rejestrowych.")
+                               .arg(otherUser, code),
                 QStringLiteral("AD_0021"));
             return Registration::Refused;
         }
-        if (!m_messages.question(mismatch + QStringLiteral("Czy chcesz przejąć ustawienia rejestrowe "
-                                                           "innego użytkownika i uruchomić program?"),
+        if (!m_messages.question(mismatch +
+                                     QStringLiteral("Czy chcesz przejąć ustawienia rejestrowe "
+                                                    "innego użytkownika i uruchomić program?"),
                                  DefaultAnswer::No, QuestionIcon::Exclamation))
             return Registration::Refused;
         m_registry.SetPath(module, pkNetFileDir, otherPath);
@@ -350,18 +364,20 @@ TV2Login::Registration TV2Login::registerLogin(int module, const TV2User& user)
     if (loggedIn)
         return Registration::AlreadyLoggedIn;
     try {
-        ad().exec(QStringLiteral("INSERT INTO D00011AD (MODUL, USERNAME, LOGINTIME, COMPUTERNAME, IP, "
-                                 "NETFILEDIR, LOCKMODUL) VALUES (:modul, :user, :czas, :komputer, :ip, "
-                                 ":net, 0)"),
-                  {{QStringLiteral("modul"), code},
-                   {QStringLiteral("user"), user.Identyfikator},
-                   {QStringLiteral("czas"), now()},
-                   {QStringLiteral("komputer"), computer},
-                   {QStringLiteral("ip"), ip},
-                   {QStringLiteral("net"), m_registry.Path(module, pkNetFileDir)}});
+        ad().exec(
+            QStringLiteral("INSERT INTO D00011AD (MODUL, USERNAME, LOGINTIME, COMPUTERNAME, IP, "
+                           "NETFILEDIR, LOCKMODUL) VALUES (:modul, :user, :czas, :komputer, :ip, "
+                           ":net, 0)"),
+            {{QStringLiteral("modul"), code},
+             {QStringLiteral("user"), user.Identyfikator},
+             {QStringLiteral("czas"), now()},
+             {QStringLiteral("komputer"), computer},
+             {QStringLiteral("ip"), ip},
+             {QStringLiteral("net"), m_registry.Path(module, pkNetFileDir)}});
     } catch (const VornError&) {
-        m_messages.error(QStringLiteral("Błąd dostępu do baz danych.\r\nProgram zostanie zamknięty."),
-                         QStringLiteral("AD_0023"));
+        m_messages.error(
+            QStringLiteral("Błąd dostępu do baz danych.\r\nProgram zostanie zamknięty."),
+            QStringLiteral("AD_0023"));
         return Registration::TableError;
     }
     return Registration::Done;
@@ -400,9 +416,10 @@ TV2Login::FirmChoice TV2Login::chooseFirmAtLogin(int module, TV2User& user, bool
 {
     std::optional<Row> last;
     try {
-        last = ad().firstRow(QStringLiteral("SELECT LASTFIRMAID FROM D00012AD WHERE MODULID = :modul "
-                                            "AND UZYTKOWNIKID = :user"),
-                             {{QStringLiteral("modul"), module}, {QStringLiteral("user"), user.ID}});
+        last =
+            ad().firstRow(QStringLiteral("SELECT LASTFIRMAID FROM D00012AD WHERE MODULID = :modul "
+                                         "AND UZYTKOWNIKID = :user"),
+                          {{QStringLiteral("modul"), module}, {QStringLiteral("user"), user.ID}});
     } catch (const VornError& e) {
         ShowCodedFailure(m_messages, QStringLiteral("AD_0020"), kAdNoAccess + QLatin1Char('.'),
                          e.message());
@@ -467,10 +484,11 @@ TV2Login::FirmChoice TV2Login::firmDialog(int module, const TV2User& user, bool 
 
     QList<FirmListEntry> entries;
     try {
-        const auto all = ad().rows(QStringLiteral("SELECT F.ID, F.NAZWAPELNA, F.NAZWASKROCONA, F.NUMER "
-                                                  "FROM D00002AD F WHERE (F.MODULY LIKE :MASKA) "
-                                                  "ORDER BY F.NAZWAPELNA"),
-                                   {{QStringLiteral("MASKA"), moduleMask(module)}});
+        const auto all =
+            ad().rows(QStringLiteral("SELECT F.ID, F.NAZWAPELNA, F.NAZWASKROCONA, F.NUMER "
+                                     "FROM D00002AD F WHERE (F.MODULY LIKE :MASKA) "
+                                     "ORDER BY F.NAZWAPELNA"),
+                      {{QStringLiteral("MASKA"), moduleMask(module)}});
         if (all.isEmpty())
             return nothingToChoose(
                 QStringLiteral("Nie znaleziono firm dostępnych w modułe %1.").arg(code),
@@ -480,11 +498,12 @@ TV2Login::FirmChoice TV2Login::firmDialog(int module, const TV2User& user, bool 
         if (onlyPermitted) {
             try {
                 listed = ad().rows(
-                    QStringLiteral("SELECT DISTINCT ID, NAZWASKROCONA, NAZWAPELNA, NUMER FROM D00002AD "
-                                   "WHERE ID IN (SELECT FIRMAID FROM D00003AD G, D00006AD R WHERE "
-                                   "(G.modulid=:MODUL) and (G.grupaid=R.grupaid) and (R.uzytkid=:USER)) "
-                                   "OR (ID IN (SELECT firmaid FROM D00008AD WHERE (modulid=:MODUL) and "
-                                   "(uzytkownikid=:USER))) ORDER BY NAZWAPELNA"),
+                    QStringLiteral(
+                        "SELECT DISTINCT ID, NAZWASKROCONA, NAZWAPELNA, NUMER FROM D00002AD "
+                        "WHERE ID IN (SELECT FIRMAID FROM D00003AD G, D00006AD R WHERE "
+                        "(G.modulid=:MODUL) and (G.grupaid=R.grupaid) and (R.uzytkid=:USER)) "
+                        "OR (ID IN (SELECT firmaid FROM D00008AD WHERE (modulid=:MODUL) and "
+                        "(uzytkownikid=:USER))) ORDER BY NAZWAPELNA"),
                     {{QStringLiteral("MODUL"), module}, {QStringLiteral("USER"), user.ID}});
             } catch (const VornError& e) {
                 ShowCodedFailure(m_messages, QStringLiteral("AD_0086"), kAdNoAccess, e.message());
@@ -503,7 +522,8 @@ TV2Login::FirmChoice TV2Login::firmDialog(int module, const TV2User& user, bool 
                             r.str(QStringLiteral("NAZWASKROCONA")),
                             int(r.integer(QStringLiteral("NUMER")))});
     } catch (const VornError& e) {
-        ShowCodedFailure(m_messages, onlyPermitted ? QStringLiteral("AD_0085") : QStringLiteral("AD_0081"),
+        ShowCodedFailure(m_messages,
+                         onlyPermitted ? QStringLiteral("AD_0085") : QStringLiteral("AD_0081"),
                          kAdNoAccess, e.message());
         return {};
     }
@@ -521,10 +541,12 @@ TV2Login::FirmChoice TV2Login::firmDialog(int module, const TV2User& user, bool 
     if (!firm) {
         const QString text = QStringLiteral("Błąd podczas próby odczytu danych wskazanej firmy.");
         if (!offerAdministrator) {
-            m_messages.error(text, onlyPermitted ? QStringLiteral("AD_0088") : QStringLiteral("AD_0083"));
+            m_messages.error(text,
+                             onlyPermitted ? QStringLiteral("AD_0088") : QStringLiteral("AD_0083"));
             return {};
         }
-        if (m_messages.question(text + adminQuestion + QStringLiteral("wykonania aktualizacji baz danych?")))
+        if (m_messages.question(text + adminQuestion +
+                                QStringLiteral("wykonania aktualizacji baz danych?")))
             return {FirmOutcome::HandOver, {}, QStringLiteral("/UPGR_AD")};
         return {};
     }
@@ -537,18 +559,20 @@ void TV2Login::storeLastFirm(int module, qint64 userId, qint64 firmId)
         const QVariantMap params{{QStringLiteral("modul"), module},
                                  {QStringLiteral("user"), userId},
                                  {QStringLiteral("firm"), firmId}};
-        const QVariant exists = ad().scalar(QStringLiteral("SELECT COUNT(*) FROM D00012AD WHERE "
-                                                           "MODULID = :modul AND UZYTKOWNIKID = :user"),
-                                            {{QStringLiteral("modul"), module},
-                                             {QStringLiteral("user"), userId}});
+        const QVariant exists =
+            ad().scalar(QStringLiteral("SELECT COUNT(*) FROM D00012AD WHERE "
+                                       "MODULID = :modul AND UZYTKOWNIKID = :user"),
+                        {{QStringLiteral("modul"), module}, {QStringLiteral("user"), userId}});
         if (exists.toInt() > 0)
-            ad().exec(QStringLiteral("UPDATE D00012AD SET LASTFIRMAID = :firm WHERE MODULID = :modul "
-                                     "AND UZYTKOWNIKID = :user"),
-                      params);
+            ad().exec(
+                QStringLiteral("UPDATE D00012AD SET LASTFIRMAID = :firm WHERE MODULID = :modul "
+                               "AND UZYTKOWNIKID = :user"),
+                params);
         else
-            ad().exec(QStringLiteral("INSERT INTO D00012AD (MODULID, UZYTKOWNIKID, LASTFIRMAID, LASTROK) "
-                                     "VALUES (:modul, :user, :firm, -1)"),
-                      params);
+            ad().exec(
+                QStringLiteral("INSERT INTO D00012AD (MODULID, UZYTKOWNIKID, LASTFIRMAID, LASTROK) "
+                               "VALUES (:modul, :user, :firm, -1)"),
+                params);
     } catch (const VornError&) {
         // The last firm is a convenience; the login goes on without it.
     }
@@ -572,7 +596,8 @@ int TV2Login::checkDataVersion(int module, const TV2Firm& firm, bool atLogin)
 {
     const int version = ReadDataVersion(firmFolder(module, firm));
     const QString readError =
-        QStringLiteral("Wystąpił błąd podczas odczytu wersji bazy danych modułu %1.").arg(ModuleCode(module));
+        QStringLiteral("Wystąpił błąd podczas odczytu wersji bazy danych modułu %1.")
+            .arg(ModuleCode(module));
     if (version == -1) {
         if (atLogin) {
             m_messages.error(readError + QStringLiteral("\r\n") +
@@ -585,47 +610,52 @@ int TV2Login::checkDataVersion(int module, const TV2Firm& firm, bool atLogin)
         return kLoginOk;
     }
     if (version > ProgramDataVersion())
-        m_messages.warning(QStringLiteral("UWAGA!\r\nOtwierana baza danych jest w wersji nowszej niż "
-                                          "wymagana przez program.\r\nPo uruchomieniu programu niektóre "
-                                          "funkcje mogą nie działać poprawnie.\r\n\r\nAby rozwiązać ten "
-                                          "problem, należy zainstalować nowszą wersję programu."));
+        m_messages.warning(
+            QStringLiteral("UWAGA!\r\nOtwierana baza danych jest w wersji nowszej niż "
+                           "wymagana przez program.\r\nPo uruchomieniu programu niektóre "
+                           "funkcje mogą nie działać poprawnie.\r\n\r\nAby rozwiązać ten "
+                           "problem, należy zainstalować nowszą wersję programu."));
     else if (version < ProgramDataVersion())
-        m_messages.warning(QStringLiteral("UWAGA!\r\nOtwierana baza danych jest w wersji starszej niż "
-                                          "wymagana przez program.\r\nPo uruchomieniu programu niektóre "
-                                          "funkcje mogą nie działać poprawnie.\r\n\r\nAby rozwiązać ten "
-                                          "problem, należy uruchomić program \"Administrator\"\r\nw celu "
-                                          "wykonania aktualizacji baz danych."));
+        m_messages.warning(
+            QStringLiteral("UWAGA!\r\nOtwierana baza danych jest w wersji starszej niż "
+                           "wymagana przez program.\r\nPo uruchomieniu programu niektóre "
+                           "funkcje mogą nie działać poprawnie.\r\n\r\nAby rozwiązać ten "
+                           "problem, należy uruchomić program \"Administrator\"\r\nw celu "
+                           "wykonania aktualizacji baz danych."));
     return kLoginOk;
 }
 
-bool TV2Login::LogOut(int module, const TV2User& user, bool startAdministrator,
-                      bool remindArchive, const TV2Firm& firm)
+bool TV2Login::LogOut(int module, const TV2User& user, bool startAdministrator, bool remindArchive,
+                      const TV2Firm& firm)
 {
     const QString code = ModuleCode(module);
     try {
         if (user.isSet())
-            ad().exec(QStringLiteral("DELETE FROM D00011AD WHERE MODUL = :modul AND USERNAME = :user"),
-                      {{QStringLiteral("modul"), code}, {QStringLiteral("user"), user.Identyfikator}});
+            ad().exec(
+                QStringLiteral("DELETE FROM D00011AD WHERE MODUL = :modul AND USERNAME = :user"),
+                {{QStringLiteral("modul"), code}, {QStringLiteral("user"), user.Identyfikator}});
     } catch (const VornError&) {
         // A row that cannot be removed is cleared by the user's next login here.
     }
     if (m_reminderDays <= 0 || !remindArchive || !user.isSet() || !firm.isSet())
         return false;
     if (m_registry.Path(ModuleAD, pkRootPath).isEmpty()) {
-        m_messages.error(QStringLiteral("Problem z rejestrem systemu dla modułu %1.\r\nSkontaktuj się "
-                                        "z administratorem.")
-                             .arg(ModuleCode(ModuleAD)),
-                         QStringLiteral("AD_0002"));
+        m_messages.error(
+            QStringLiteral("Problem z rejestrem systemu dla modułu %1.\r\nSkontaktuj się "
+                           "z administratorem.")
+                .arg(ModuleCode(ModuleAD)),
+            QStringLiteral("AD_0002"));
         return false;
     }
     QString question;
     try {
-        const auto row = ad().firstRow(QStringLiteral("SELECT ARCHDATE FROM D00001AD WHERE MODULID = "
-                                                      ":modul AND NUMER = :numer"),
-                                       {{QStringLiteral("modul"), module},
-                                        {QStringLiteral("numer"), firm.Numer}});
-        const QString tail = QStringLiteral("\r\n\r\nCzy chcesz po zakończeniu programu uruchomić moduł "
-                                            "\"Administrator\"\r\naby dokonać archiwizacji danych?");
+        const auto row = ad().firstRow(
+            QStringLiteral("SELECT ARCHDATE FROM D00001AD WHERE MODULID = "
+                           ":modul AND NUMER = :numer"),
+            {{QStringLiteral("modul"), module}, {QStringLiteral("numer"), firm.Numer}});
+        const QString tail =
+            QStringLiteral("\r\n\r\nCzy chcesz po zakończeniu programu uruchomić moduł "
+                           "\"Administrator\"\r\naby dokonać archiwizacji danych?");
         QDateTime reference;
         if (row && !row->isNull(QStringLiteral("ARCHDATE"))) {
             reference = row->value(QStringLiteral("ARCHDATE")).toDateTime();
@@ -644,11 +674,12 @@ bool TV2Login::LogOut(int module, const TV2User& user, bool startAdministrator,
         if (days < m_reminderDays)
             return false;
         if (row && !row->isNull(QStringLiteral("ARCHDATE")))
-            question = QStringLiteral("UWAGA !!!\r\nDane firmy \"%1\" w module %2 były po raz ostatni "
-                                      "archiwizowane\r\nponad %3 dni temu.")
-                           .arg(firm.NazwaSkrocona, code)
-                           .arg(days) +
-                       tail;
+            question =
+                QStringLiteral("UWAGA !!!\r\nDane firmy \"%1\" w module %2 były po raz ostatni "
+                               "archiwizowane\r\nponad %3 dni temu.")
+                    .arg(firm.NazwaSkrocona, code)
+                    .arg(days) +
+                tail;
         else
             question = QStringLiteral("UWAGA !!!\r\nDane firmy \"%1\" w module %2 nie były jeszcze "
                                       "archiwizowane.")
@@ -681,8 +712,9 @@ bool TV2Login::ChangeUser(int module, TV2User& user, TV2Firm& firm)
         return true;
     }
     if (result != kLoginCancelled)
-        m_messages.information(QStringLiteral("Próba zmiany aktywnego użytkownika nie powiodła się.\r\n"
-                                              "Nastąpi przywrócenie poprzedniego użytkownika."));
+        m_messages.information(
+            QStringLiteral("Próba zmiany aktywnego użytkownika nie powiodła się.\r\n"
+                           "Nastąpi przywrócenie poprzedniego użytkownika."));
     user = previousUser;
     firm = previousFirm;
     if (registerLogin(module, user) == Registration::Done)
@@ -695,8 +727,9 @@ bool TV2Login::ChangeFirm(int module, TV2User& user, bool checkVersion, bool onl
 {
     const TV2User previousUser = user;
     auto fail = [&] {
-        m_messages.information(QStringLiteral("Próba zmiany firmy nie powiodła się.\r\nNastąpi powrót "
-                                              "do poprzednio wybranej firmy."));
+        m_messages.information(
+            QStringLiteral("Próba zmiany firmy nie powiodła się.\r\nNastąpi powrót "
+                           "do poprzednio wybranej firmy."));
         user = previousUser;
         return false;
     };
@@ -738,9 +771,10 @@ bool TV2Login::ChangeFirm(int module, TV2User& user, bool checkVersion, bool onl
 int TV2Login::LastYear(int module, qint64 userId)
 {
     try {
-        const auto row = ad().firstRow(QStringLiteral("SELECT LASTROK FROM D00012AD WHERE MODULID=:MODUL "
-                                                      "AND UZYTKOWNIKID=:USER"),
-                                       {{QStringLiteral("MODUL"), module}, {QStringLiteral("USER"), userId}});
+        const auto row =
+            ad().firstRow(QStringLiteral("SELECT LASTROK FROM D00012AD WHERE MODULID=:MODUL "
+                                         "AND UZYTKOWNIKID=:USER"),
+                          {{QStringLiteral("MODUL"), module}, {QStringLiteral("USER"), userId}});
         if (!row || row->isNull(QStringLiteral("LASTROK")))
             return -1;
         return int(row->integer(QStringLiteral("LASTROK")));

@@ -90,8 +90,8 @@ private:
 
     Database& ad();
     Registration registerLogin(int module, const TV2User& user);
-    FirmChoice chooseFirmAtLogin(int module, TV2User& user, bool ignoreLastFirm,
-                                 bool onlyPermitted, bool offerAdministrator);
+    FirmChoice chooseFirmAtLogin(int module, TV2User& user, bool ignoreLastFirm, bool onlyPermitted,
+                                 bool offerAdministrator);
     FirmChoice firmDialog(int module, const TV2User& user, bool onlyPermitted,
                           bool offerAdministrator, qint64 currentFirm);
     // Takes the firm when the user may work on it; else asks whether to choose another.

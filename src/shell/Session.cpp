@@ -24,7 +24,8 @@ public:
     explicit LastYearAdapter(Session& session) : m_session(session) {}
     int lastYear() override
     {
-        return m_session.m_login ? m_session.m_login->LastYear(ModuleST, m_session.m_state.user.ID) : -1;
+        return m_session.m_login ? m_session.m_login->LastYear(ModuleST, m_session.m_state.user.ID)
+                                 : -1;
     }
     void saveLastYear(int rok) override
     {
@@ -38,8 +39,7 @@ private:
 
 Session::Session(ConfigStore& config, SessionUi ui, const Workstation& workstation,
                  ProcessStarter& starter, SessionOptions options)
-    : m_config(config), m_ui(ui), m_workstation(workstation), m_starter(starter),
-      m_options(options)
+    : m_config(config), m_ui(ui), m_workstation(workstation), m_starter(starter), m_options(options)
 {
 }
 
@@ -89,14 +89,16 @@ bool Session::OpenSession()
                                            "uruchomiony."));
         return false;
     }
-    m_paths.helpFile = JoinPath({m_paths.rootPath, QStringLiteral("Help"), QStringLiteral("VornSt.HLP")});
+    m_paths.helpFile =
+        JoinPath({m_paths.rootPath, QStringLiteral("Help"), QStringLiteral("VornSt.HLP")});
     const QString temp = m_registry->TempDir();
     m_paths.tempTables = JoinPath({temp, QStringLiteral("ST")});
     m_paths.privateGlobal = JoinPath({m_paths.tempTables, QStringLiteral("S1")});
     m_paths.privateFirm = JoinPath({m_paths.tempTables, QStringLiteral("S2")});
     for (const QString& folder : {m_paths.privateGlobal, m_paths.privateFirm}) {
         if (!ResetPrivateFolder(folder)) {
-            m_ui.messages.error(QStringLiteral("Błąd tworzenia katalogów dla sesji programu.") + folder);
+            m_ui.messages.error(QStringLiteral("Błąd tworzenia katalogów dla sesji programu.") +
+                                folder);
             return false;
         }
     }
@@ -105,7 +107,8 @@ bool Session::OpenSession()
         if (!OpenGlobalDatabase() || !OpenFirmDatabase())
             return false;
         m_lastYear = std::make_unique<LastYearAdapter>(*this);
-        m_years = std::make_unique<FiscalYearService>(*m_firmDb, m_state, m_ui.messages, *m_lastYear);
+        m_years =
+            std::make_unique<FiscalYearService>(*m_firmDb, m_state, m_ui.messages, *m_lastYear);
         return !m_options.chooseYear ||
                m_years->ChooseYear(!m_preferChooser, m_preferChooser, m_ui.years);
     } catch (const VornError&) {
@@ -120,7 +123,8 @@ bool Session::OpenGlobalDatabase()
     m_paths.globalFolder = GlobalFolder(m_paths.rootPath);
     const auto dialect = DefaultDialect();
     // No dictionaries database at all: the program ends without a word.
-    if (!QFileInfo::exists(dialect->databaseName(m_paths.globalFolder, ScopeFileName(Scope::Global))))
+    if (!QFileInfo::exists(
+            dialect->databaseName(m_paths.globalFolder, ScopeFileName(Scope::Global))))
         return false;
     m_globalDb = OpenScope(Scope::Global, m_paths.globalFolder);
     return true;

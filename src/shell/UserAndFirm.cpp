@@ -54,9 +54,10 @@ bool TV2User::HasFirmRight(int n, UserMessages* tell) const
 
 TV2User LoadUser(Database& ad, qint64 userId, int module)
 {
-    const auto row = ad.firstRow(QStringLiteral("SELECT ID, IDENTYFIKATOR, NAZWA, CZYADMIN, OPCJEAD "
-                                                "FROM D00013AD WHERE ID = :id"),
-                                 {{QStringLiteral("id"), userId}});
+    const auto row =
+        ad.firstRow(QStringLiteral("SELECT ID, IDENTYFIKATOR, NAZWA, CZYADMIN, OPCJEAD "
+                                   "FROM D00013AD WHERE ID = :id"),
+                    {{QStringLiteral("id"), userId}});
     if (!row)
         throw DataError(QStringLiteral("Nie znaleziono użytkownika."), QStringLiteral("AD_0004"));
     TV2User user;
@@ -66,9 +67,10 @@ TV2User LoadUser(Database& ad, qint64 userId, int module)
     user.CzyAdmin = row->str(QStringLiteral("CZYADMIN")) == QStringLiteral("T");
     user.Module = module;
     user.ModuleRights = UniteRights(row->str(QStringLiteral("OPCJEAD")), {});
-    const auto groups = ad.rows(QStringLiteral("SELECT G.opcjead AS OPCJEAD FROM D00005AD G, "
-                                               "D00006AD R WHERE G.id = R.grupaid AND R.uzytkid = :id"),
-                                {{QStringLiteral("id"), userId}});
+    const auto groups =
+        ad.rows(QStringLiteral("SELECT G.opcjead AS OPCJEAD FROM D00005AD G, "
+                               "D00006AD R WHERE G.id = R.grupaid AND R.uzytkid = :id"),
+                {{QStringLiteral("id"), userId}});
     for (const Row& g : groups)
         user.ModuleRights = UniteRights(user.ModuleRights, g.str(QStringLiteral("OPCJEAD")));
     return user;
@@ -83,10 +85,11 @@ void LoadFirmRights(Database& ad, TV2User& user, int module, qint64 firmId)
                                             "modulid = :modul AND firmaid = :firma AND "
                                             "uzytkownikid = :user"),
                              params);
-    const auto groups = ad.rows(QStringLiteral("SELECT G.uprawnienia AS UPRAWNIENIA FROM D00003AD G, "
-                                               "D00006AD R WHERE G.modulid = :modul AND G.firmaid = "
-                                               ":firma AND G.grupaid = R.grupaid AND R.uzytkid = :user"),
-                                params);
+    const auto groups =
+        ad.rows(QStringLiteral("SELECT G.uprawnienia AS UPRAWNIENIA FROM D00003AD G, "
+                               "D00006AD R WHERE G.modulid = :modul AND G.firmaid = "
+                               ":firma AND G.grupaid = R.grupaid AND R.uzytkid = :user"),
+                params);
     user.FirmRights = EmptyRights();
     for (const Row& r : own)
         user.FirmRights = UniteRights(user.FirmRights, r.str(QStringLiteral("UPRAWNIENIA")));

@@ -64,9 +64,10 @@ bool OperationChecks::CheckOperationDate(qint64 asset, bool operation, DateCheck
     const QVariantMap byAsset{{QStringLiteral("id"), asset}};
 
     if (!operation) {
-        const auto first = m_db.firstRow(QStringLiteral("SELECT DATA1 FROM F00007ST WHERE ID_SRODKA = "
-                                                        ":id ORDER BY ID"),
-                                         byAsset);
+        const auto first =
+            m_db.firstRow(QStringLiteral("SELECT DATA1 FROM F00007ST WHERE ID_SRODKA = "
+                                         ":id ORDER BY ID"),
+                          byAsset);
         if (first && first->date(QStringLiteral("DATA1")) > date)
             return refuse(collect, asset, name,
                           QStringLiteral("- błąd daty wydarzenia - kolejne operacje dokonane"),
@@ -75,9 +76,10 @@ bool OperationChecks::CheckOperationDate(qint64 asset, bool operation, DateCheck
                               FormatDate(first->date(QStringLiteral("DATA1"))));
     } else {
         // Any event of any type strictly after the date.
-        const auto later = m_db.firstRow(QStringLiteral("SELECT DATA1 FROM F00007ST WHERE ID_SRODKA = "
-                                                        ":id AND DATA1 > :data ORDER BY DATA1 DESC, ID DESC"),
-                                         {{QStringLiteral("id"), asset}, {QStringLiteral("data"), date}});
+        const auto later =
+            m_db.firstRow(QStringLiteral("SELECT DATA1 FROM F00007ST WHERE ID_SRODKA = "
+                                         ":id AND DATA1 > :data ORDER BY DATA1 DESC, ID DESC"),
+                          {{QStringLiteral("id"), asset}, {QStringLiteral("data"), date}});
         if (later)
             return refuse(collect, asset, name,
                           QStringLiteral("- błąd daty operacji - kolejne operacje dokonane"),
@@ -86,10 +88,11 @@ bool OperationChecks::CheckOperationDate(qint64 asset, bool operation, DateCheck
                               FormatDate(later->date(QStringLiteral("DATA1"))));
     }
 
-    const bool hasPlan = m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM F00007ST WHERE ID_SRODKA = :id "
-                                                    "AND TYP IN (2, 3)"),
-                                     byAsset)
-                             .toInt() > 0;
+    const bool hasPlan =
+        m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM F00007ST WHERE ID_SRODKA = :id "
+                                   "AND TYP IN (2, 3)"),
+                    byAsset)
+            .toInt() > 0;
     const QString mode = operation ? QStringLiteral("operacji") : QStringLiteral("wydarzenia");
     if (hasPlan) {
         const auto next = NextWriteOffExceeded(asset, date);
@@ -101,34 +104,39 @@ bool OperationChecks::CheckOperationDate(qint64 asset, bool operation, DateCheck
                                          "umorzenia")
                               .arg(mode),
                           {});
-        const QString subject = operation ? QStringLiteral("Data operacji") : QStringLiteral("Data wydarzenia");
-        return m_messages.question(subject +
-                                   QStringLiteral(" przekracza datę kolejnego planowanego umorzenia.\r\n"
-                                                  "Data kolejnego umorzenia : ") +
-                                   FormatDate(*next) + QStringLiteral("\r\n") +
-                                   QStringLiteral("Czy chcesz kontynuować ?"));
+        const QString subject =
+            operation ? QStringLiteral("Data operacji") : QStringLiteral("Data wydarzenia");
+        return m_messages.question(
+            subject +
+            QStringLiteral(" przekracza datę kolejnego planowanego umorzenia.\r\n"
+                           "Data kolejnego umorzenia : ") +
+            FormatDate(*next) + QStringLiteral("\r\n") +
+            QStringLiteral("Czy chcesz kontynuować ?"));
     }
     const QDate book = row->date(QStringLiteral("POCZ_AMORTYZACJI"));
     const QDate tax = row->date(QStringLiteral("POD_POCZ_AMORT"));
     if (book.isValid() && book >= date && (!tax.isValid() || tax >= date))
         return true;
-    return refuse(collect, asset, name,
-                  QStringLiteral("- błąd daty %1 - przekracza daty rozpoczęcia amortyzacji").arg(mode),
-                  QStringLiteral("Data przekracza daty rozpoczęcia amortyzacji."));
+    return refuse(
+        collect, asset, name,
+        QStringLiteral("- błąd daty %1 - przekracza daty rozpoczęcia amortyzacji").arg(mode),
+        QStringLiteral("Data przekracza daty rozpoczęcia amortyzacji."));
 }
 
 std::optional<QDate> OperationChecks::NextWriteOffExceeded(qint64 asset, const QDate& date)
 {
-    const auto row = m_db.firstRow(QStringLiteral("SELECT * FROM F00004ST WHERE ID = :id"),
-                                   {{QStringLiteral("id"), asset}}, FindTable(QStringLiteral("F00004ST")));
+    const auto row =
+        m_db.firstRow(QStringLiteral("SELECT * FROM F00004ST WHERE ID = :id"),
+                      {{QStringLiteral("id"), asset}}, FindTable(QStringLiteral("F00004ST")));
     if (!row)
         return std::nullopt;
     // The last day of the month of the first planned (not written-off) row, of a kind or any.
     auto nextPlanned = [&](const QString& kindCondition) -> std::optional<QDate> {
-        const auto plan = m_db.firstRow(QStringLiteral("SELECT ROK, MIESIAC FROM F00006ST WHERE ID_SRODKA = "
-                                                       ":id AND UMORZENIE = 'U'") +
-                                            kindCondition + QStringLiteral(" ORDER BY ID"),
-                                        {{QStringLiteral("id"), asset}});
+        const auto plan =
+            m_db.firstRow(QStringLiteral("SELECT ROK, MIESIAC FROM F00006ST WHERE ID_SRODKA = "
+                                         ":id AND UMORZENIE = 'U'") +
+                              kindCondition + QStringLiteral(" ORDER BY ID"),
+                          {{QStringLiteral("id"), asset}});
         if (!plan)
             return std::nullopt;
         const auto ym = PeriodMonth(m_years, int(plan->integer(QStringLiteral("MIESIAC"))),
@@ -161,8 +169,9 @@ QDate OperationChecks::LastOperationDate(const QList<qint64>& assets, const Fisc
         ids << QString::number(id); // numbers only: safe inside the statement
     try {
         const QVariant last = m_db.scalar(
-            QStringLiteral("select max(DATA1) as OST_OPER from F00007ST where\r\n(DATA1 >= :pocz and "
-                           "DATA1 <= :koniec) and ID_SRODKA in (%1)")
+            QStringLiteral(
+                "select max(DATA1) as OST_OPER from F00007ST where\r\n(DATA1 >= :pocz and "
+                "DATA1 <= :koniec) and ID_SRODKA in (%1)")
                 .arg(ids.join(QLatin1Char(','))),
             {{QStringLiteral("pocz"), year.StartDate}, {QStringLiteral("koniec"), year.EndDate}});
         if (last.isNull())

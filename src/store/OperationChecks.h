@@ -45,8 +45,8 @@ public:
     QDate LastOperationDate(const QList<qint64>& assets, const FiscalYearContext& year);
 
 private:
-    bool refuse(DateCheckCollector* collect, qint64 asset, const QString& name,
-                const QString& line, const QString& message);
+    bool refuse(DateCheckCollector* collect, qint64 asset, const QString& name, const QString& line,
+                const QString& message);
 
     Database& m_db;
     const FiscalYearTable& m_years;

@@ -19,7 +19,8 @@ QString LockStatusText(QChar code, const QString& holder)
     switch (code.unicode()) {
     case 'B':
     case 'P':
-        return QStringLiteral("Plany amortyzacji są edytowane przez użytkownika \"%1\".").arg(holder);
+        return QStringLiteral("Plany amortyzacji są edytowane przez użytkownika \"%1\".")
+            .arg(holder);
     case 'D':
         return QStringLiteral("Trwa usuwanie środka.");
     case 'E':
@@ -47,9 +48,10 @@ OperationLocks::OperationLocks(Database& db, LockOwner owner) : m_db(db), m_owne
 
 LockState OperationLocks::statusInside(qint64 asset)
 {
-    const auto row = m_db.firstRow(QStringLiteral("SELECT IDUZK, KOD FROM F00012ST WHERE IDSRODKA = "
-                                                  ":asset ORDER BY ID"),
-                                   {{QStringLiteral("asset"), asset}});
+    const auto row =
+        m_db.firstRow(QStringLiteral("SELECT IDUZK, KOD FROM F00012ST WHERE IDSRODKA = "
+                                     ":asset ORDER BY ID"),
+                      {{QStringLiteral("asset"), asset}});
     LockState state;
     if (!row)
         return state;
@@ -75,14 +77,15 @@ LockState OperationLocks::LockStatus(qint64 asset)
 
 void OperationLocks::append(qint64 id, qint64 asset, QChar code)
 {
-    m_db.exec(QStringLiteral("INSERT INTO F00012ST (ID, IDUZK, NAZWAUZK, IDSRODKA, KOD, DATA) VALUES "
-                             "(:id, :uzk, :nazwa, :asset, :kod, :data)"),
-              {{QStringLiteral("id"), id},
-               {QStringLiteral("uzk"), m_owner.identifier},
-               {QStringLiteral("nazwa"), m_owner.name.left(20)},
-               {QStringLiteral("asset"), asset},
-               {QStringLiteral("kod"), QString(code)},
-               {QStringLiteral("data"), QDateTime::currentDateTime()}});
+    m_db.exec(
+        QStringLiteral("INSERT INTO F00012ST (ID, IDUZK, NAZWAUZK, IDSRODKA, KOD, DATA) VALUES "
+                       "(:id, :uzk, :nazwa, :asset, :kod, :data)"),
+        {{QStringLiteral("id"), id},
+         {QStringLiteral("uzk"), m_owner.identifier},
+         {QStringLiteral("nazwa"), m_owner.name.left(20)},
+         {QStringLiteral("asset"), asset},
+         {QStringLiteral("kod"), QString(code)},
+         {QStringLiteral("data"), QDateTime::currentDateTime()}});
 }
 
 bool OperationLocks::AcquireLock(qint64 asset, QChar code)

@@ -1,5 +1,5 @@
-#include "common/Messages.h"
 #include "ui/InfoWindow.h"
+#include "common/Messages.h"
 
 #include "ui/DetailsOutput.h"
 

@@ -1,5 +1,5 @@
-#include "common/Messages.h"
 #include "ui/QtMessages.h"
+#include "common/Messages.h"
 
 #include "ui/InfoWindow.h"
 

@@ -64,13 +64,19 @@ protected:
     }
     void addAsset(int id, const QString& name, QDate acquired)
     {
-        db->exec(QStringLiteral("INSERT INTO F00004ST (ID, OKRESLENIE, DATA_NABYCIA) VALUES (:id, :n, :d)"),
-                 {{QStringLiteral("id"), id}, {QStringLiteral("n"), name}, {QStringLiteral("d"), acquired}});
+        db->exec(QStringLiteral(
+                     "INSERT INTO F00004ST (ID, OKRESLENIE, DATA_NABYCIA) VALUES (:id, :n, :d)"),
+                 {{QStringLiteral("id"), id},
+                  {QStringLiteral("n"), name},
+                  {QStringLiteral("d"), acquired}});
     }
     void addEvent(int id, int asset, QDate date)
     {
-        db->exec(QStringLiteral("INSERT INTO F00007ST (ID, ID_SRODKA, TYP, DATA1) VALUES (:id, :a, 1, :d)"),
-                 {{QStringLiteral("id"), id}, {QStringLiteral("a"), asset}, {QStringLiteral("d"), date}});
+        db->exec(QStringLiteral(
+                     "INSERT INTO F00007ST (ID, ID_SRODKA, TYP, DATA1) VALUES (:id, :a, 1, :d)"),
+                 {{QStringLiteral("id"), id},
+                  {QStringLiteral("a"), asset},
+                  {QStringLiteral("d"), date}});
     }
 
     std::unique_ptr<Database> db;
@@ -182,20 +188,44 @@ TEST_F(FiscalYearsTest, NewYearChecksInTheirOrder)
         bool error;
         YearField field;
     } cases[] = {
-        {"no number", {std::nullopt, {}, {}}, "Musisz wypełnić pozycję ROK OBRACHUNKOWY.", false, YearField::Rok},
+        {"no number",
+         {std::nullopt, {}, {}},
+         "Musisz wypełnić pozycję ROK OBRACHUNKOWY.",
+         false,
+         YearField::Rok},
         {"existing", {2010, {}, {}}, "Rok o takim numerze już istnieje.", false, YearField::Rok},
-        {"smaller", {2009, QDate(2011, 1, 1), QDate(2011, 12, 31)},
-         "Numer roku musi być większy od numeru ostatniego zdefiniowanego roku.", false, YearField::Rok},
+        {"smaller",
+         {2009, QDate(2011, 1, 1), QDate(2011, 12, 31)},
+         "Numer roku musi być większy od numeru ostatniego zdefiniowanego roku.",
+         false,
+         YearField::Rok},
         {"no start", {2011, {}, QDate(2011, 12, 31)}, "Błędna data.", true, YearField::Start},
         {"no end", {2011, QDate(2011, 1, 1), {}}, "Błędna data.", true, YearField::End},
-        {"end before start", {2011, QDate(2011, 1, 1), QDate(2010, 12, 31)},
-         "Niepoprawna data końca roku obrachunkowego.", false, YearField::End},
-        {"25 months", {2011, QDate(2011, 1, 1), QDate(2013, 1, 31)},
-         "Niepoprawna data końca roku obrachunkowego.", false, YearField::End},
-        {"not a month end", {2011, QDate(2011, 1, 1), QDate(2011, 12, 30)},
-         "Data końca roku musi być datą końca miesiąca.", false, YearField::End},
-        {"18 months", {2011, QDate(2011, 1, 1), QDate(2012, 6, 30)}, std::nullopt, false, YearField::Rok},
-        {"one month", {2011, QDate(2011, 1, 1), QDate(2011, 1, 31)}, std::nullopt, false, YearField::Rok},
+        {"end before start",
+         {2011, QDate(2011, 1, 1), QDate(2010, 12, 31)},
+         "Niepoprawna data końca roku obrachunkowego.",
+         false,
+         YearField::End},
+        {"25 months",
+         {2011, QDate(2011, 1, 1), QDate(2013, 1, 31)},
+         "Niepoprawna data końca roku obrachunkowego.",
+         false,
+         YearField::End},
+        {"not a month end",
+         {2011, QDate(2011, 1, 1), QDate(2011, 12, 30)},
+         "Data końca roku musi być datą końca miesiąca.",
+         false,
+         YearField::End},
+        {"18 months",
+         {2011, QDate(2011, 1, 1), QDate(2012, 6, 30)},
+         std::nullopt,
+         false,
+         YearField::Rok},
+        {"one month",
+         {2011, QDate(2011, 1, 1), QDate(2011, 1, 31)},
+         std::nullopt,
+         false,
+         YearField::Rok},
     };
     for (const auto& c : cases) {
         const auto refusal = service->ValidateNewYear(c.input);
@@ -212,7 +242,8 @@ TEST_F(FiscalYearsTest, ClosedToDateOfNewYears)
 {
     addYear(2009, QDate(2009, 1, 1), QDate(2009, 12, 31));
     EXPECT_EQ(service->years().first().zamknietyDo, QDate(2008, 12, 31));
-    db->exec(QStringLiteral("UPDATE F00001ST SET ZAMKNIETYDO = :d"), {{QStringLiteral("d"), QDate(2009, 3, 31)}});
+    db->exec(QStringLiteral("UPDATE F00001ST SET ZAMKNIETYDO = :d"),
+             {{QStringLiteral("d"), QDate(2009, 3, 31)}});
     addYear(2010, QDate(2010, 1, 1), QDate(2010, 12, 31));
     EXPECT_EQ(service->years().last().zamknietyDo, QDate(2009, 3, 31));
 }
@@ -225,18 +256,21 @@ TEST_F(FiscalYearsTest, DeletingAYearAndItsRefusals)
     addEvent(1, 1, QDate(2010, 2, 1));
 
     EXPECT_FALSE(service->DeleteYear(2010, true));
-    EXPECT_EQ(messages.messages().last().text, QStringLiteral("Nie jesteś jedynym użytkownikiem roku."));
+    EXPECT_EQ(messages.messages().last().text,
+              QStringLiteral("Nie jesteś jedynym użytkownikiem roku."));
     EXPECT_FALSE(service->DeleteYear(2009, false));
-    EXPECT_EQ(messages.messages().last().text, QStringLiteral("Usunąć można jedynie ostatnią pozycję."));
+    EXPECT_EQ(messages.messages().last().text,
+              QStringLiteral("Usunąć można jedynie ostatnią pozycję."));
 
     // An event dated in the year keeps it, though the asset was acquired before.
     EXPECT_FALSE(service->DeleteYear(2010, false));
     auto window = messages.messages().last();
     ASSERT_EQ(window.kind, Kind::InfoWindow);
     EXPECT_EQ(window.caption, QStringLiteral("Usuwanie roku obrachunkowego"));
-    EXPECT_EQ(window.text, QStringLiteral("Usunięcie wybranego roku obrachunkowego nie było możliwe."));
-    EXPECT_EQ(window.window.info,
-              QStringList{QStringLiteral("Komputer  -  środek posiada wydarzenia w wybranym roku")});
+    EXPECT_EQ(window.text,
+              QStringLiteral("Usunięcie wybranego roku obrachunkowego nie było możliwe."));
+    EXPECT_EQ(window.window.info, QStringList{QStringLiteral(
+                                      "Komputer  -  środek posiada wydarzenia w wybranym roku")});
 
     db->exec(QStringLiteral("DELETE FROM F00007ST"));
     addAsset(2, QStringLiteral("Biurko"), QDate(2010, 3, 1));
@@ -258,7 +292,8 @@ TEST_F(FiscalYearsTest, DeletingAYearAndItsRefusals)
 TEST_F(FiscalYearsTest, YearWithClosedMonthsStays)
 {
     addYear(2009, QDate(2009, 1, 1), QDate(2009, 12, 31));
-    db->exec(QStringLiteral("UPDATE F00001ST SET ZAMKNIETYDO = :d"), {{QStringLiteral("d"), QDate(2009, 1, 31)}});
+    db->exec(QStringLiteral("UPDATE F00001ST SET ZAMKNIETYDO = :d"),
+             {{QStringLiteral("d"), QDate(2009, 1, 31)}});
     EXPECT_FALSE(service->DeleteYear(2009, false));
     EXPECT_EQ(messages.messages().last().text, QStringLiteral("Rok zawiera zamknięte miesiące."));
 }

@@ -31,7 +31,8 @@ LoginFixture::LoginFixture()
     for (int module : {int(ModuleAD), int(ModuleST)}) {
         const QString key = TV2Registry::ModuleKey(module);
         store->write(Hive::LocalMachine, key, QStringLiteral("RootPath"), root);
-        store->write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"), root + QStringLiteral("/NET"));
+        store->write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"),
+                     root + QStringLiteral("/NET"));
     }
     registry = std::make_unique<TV2Registry>(*store, messages);
     registry->SetMode(1, 0);
@@ -41,7 +42,8 @@ LoginFixture::LoginFixture()
     create.synchronousWrites = false;
     OpenScope(Scope::Admin, root + QStringLiteral("/DATA/AD"), create);
     connect = std::make_unique<TADConnect>(*registry, messages);
-    connect->Connect(QStringLiteral("ssnSTLog"), QStringLiteral("dbSTLog"), true, QStringLiteral("ST_LOG"));
+    connect->Connect(QStringLiteral("ssnSTLog"), QStringLiteral("dbSTLog"), true,
+                     QStringLiteral("ST_LOG"));
     login = std::make_unique<TV2Login>(*registry, *connect, messages, prompt, picker, workstation);
 }
 
@@ -49,22 +51,26 @@ qint64 LoginFixture::addUser(const QString& ident, const QString& password, QStr
 {
     if (rights.isEmpty())
         rights = RightsWith({kRightRunModule});
-    const qint64 id = ad().scalar(QStringLiteral("SELECT COALESCE(MAX(ID), 0) + 1 FROM D00013AD")).toLongLong();
-    ad().exec(QStringLiteral("INSERT INTO D00013AD (ID, IDENTYFIKATOR, NAZWA, HASLO, CZYADMIN, OPCJEAD) "
-                             "VALUES (:id, :ident, :name, :pw, 'N', :rights)"),
-              {{QStringLiteral("id"), id},
-               {QStringLiteral("ident"), ident},
-               {QStringLiteral("name"), ident + QStringLiteral(" Kowalski")},
-               {QStringLiteral("pw"), password},
-               {QStringLiteral("rights"), rights}});
+    const qint64 id =
+        ad().scalar(QStringLiteral("SELECT COALESCE(MAX(ID), 0) + 1 FROM D00013AD")).toLongLong();
+    ad().exec(
+        QStringLiteral("INSERT INTO D00013AD (ID, IDENTYFIKATOR, NAZWA, HASLO, CZYADMIN, OPCJEAD) "
+                       "VALUES (:id, :ident, :name, :pw, 'N', :rights)"),
+        {{QStringLiteral("id"), id},
+         {QStringLiteral("ident"), ident},
+         {QStringLiteral("name"), ident + QStringLiteral(" Kowalski")},
+         {QStringLiteral("pw"), password},
+         {QStringLiteral("rights"), rights}});
     return id;
 }
 
 qint64 LoginFixture::addFirm(int numer, const QString& name, int version)
 {
-    const qint64 id = ad().scalar(QStringLiteral("SELECT COALESCE(MAX(ID), 0) + 1 FROM D00002AD")).toLongLong();
-    ad().exec(QStringLiteral("INSERT INTO D00002AD (ID, Numer, Rodzaj, NazwaPelna, NazwaSkrocona, MODULY) "
-                             "VALUES (:id, :numer, 1, :name, :short, :moduly)"),
+    const qint64 id =
+        ad().scalar(QStringLiteral("SELECT COALESCE(MAX(ID), 0) + 1 FROM D00002AD")).toLongLong();
+    ad().exec(QStringLiteral(
+                  "INSERT INTO D00002AD (ID, Numer, Rodzaj, NazwaPelna, NazwaSkrocona, MODULY) "
+                  "VALUES (:id, :numer, 1, :name, :short, :moduly)"),
               {{QStringLiteral("id"), id},
                {QStringLiteral("numer"), numer},
                {QStringLiteral("name"), name},
@@ -75,7 +81,8 @@ qint64 LoginFixture::addFirm(int numer, const QString& name, int version)
         create.createSchema = true;
         create.synchronousWrites = false;
         auto firmDb = OpenScope(Scope::Firm, FirmFolder(root, numer), create);
-        firmDb->exec(QStringLiteral("UPDATE verinf SET Wersja = :v"), {{QStringLiteral("v"), version}});
+        firmDb->exec(QStringLiteral("UPDATE verinf SET Wersja = :v"),
+                     {{QStringLiteral("v"), version}});
     }
     return id;
 }
@@ -84,7 +91,9 @@ void LoginFixture::grantFirm(qint64 userId, qint64 firmId, const QString& rights
 {
     ad().exec(QStringLiteral("INSERT INTO D00008AD (modulid, firmaid, uzytkownikid, uprawnienia) "
                              "VALUES (8, :firm, :user, :rights)"),
-              {{QStringLiteral("firm"), firmId}, {QStringLiteral("user"), userId}, {QStringLiteral("rights"), rights}});
+              {{QStringLiteral("firm"), firmId},
+               {QStringLiteral("user"), userId},
+               {QStringLiteral("rights"), rights}});
 }
 
 qint64 LoginFixture::addUserWithLastFirm(const QString& ident, int numer)
@@ -117,8 +126,9 @@ void LoginFixture::addLoggedIn(const QString& user, const QString& computer, con
 
 int LoginFixture::loggedInRows(const QString& user)
 {
-    return ad().scalar(QStringLiteral("SELECT COUNT(*) FROM D00011AD WHERE USERNAME = :u"),
-                       {{QStringLiteral("u"), user}})
+    return ad()
+        .scalar(QStringLiteral("SELECT COUNT(*) FROM D00011AD WHERE USERNAME = :u"),
+                {{QStringLiteral("u"), user}})
         .toInt();
 }
 

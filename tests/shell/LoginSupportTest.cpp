@@ -20,7 +20,8 @@ void touch(const QString& path)
 TEST(DeleteLockFiles, OnlyLockAndControlFilesGo)
 {
     const QString dir = vorn::test::FreshDir(QStringLiteral("lockfiles"));
-    for (const char* name : {"/PDOXUSRS.NET", "/a.lck", "/firm.sqlite", "/sub/b.LCK", "/sub/keep.txt"})
+    for (const char* name :
+         {"/PDOXUSRS.NET", "/a.lck", "/firm.sqlite", "/sub/b.LCK", "/sub/keep.txt"})
         touch(dir + QLatin1String(name));
     DeleteLockFiles(dir, false);
     EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/PDOXUSRS.NET")));

@@ -48,9 +48,11 @@ TEST_F(LoginTest, ThreeWrongPasswordsEndTheLogin)
     const auto errors = messages.ofKind(Kind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0].code, QStringLiteral("AD_0132"));
-    EXPECT_TRUE(errors[0].text.endsWith(QStringLiteral("Przekroczono dopuszczalną liczbę prób wejścia do programu.")));
-    EXPECT_EQ(messages.questions().first(),
-              QStringLiteral("Podane hasło jest nieprawidłowe.\r\nCzy chcesz ponowić próbę logowania?"));
+    EXPECT_TRUE(errors[0].text.endsWith(
+        QStringLiteral("Przekroczono dopuszczalną liczbę prób wejścia do programu.")));
+    EXPECT_EQ(
+        messages.questions().first(),
+        QStringLiteral("Podane hasło jest nieprawidłowe.\r\nCzy chcesz ponowić próbę logowania?"));
     EXPECT_FALSE(user.isSet());
 }
 
@@ -66,7 +68,8 @@ TEST_F(LoginTest, FailedAttemptsAnsweredNoGiveTheirCodes)
         QString question;
     } cases[] = {
         {"unknown", "NIKT", "x", kLoginUnknownUser,
-         "Nie znaleziono użytkownika o identyfikatorze \"NIKT\".\r\nCzy chcesz ponowić próbę logowania?"},
+         "Nie znaleziono użytkownika o identyfikatorze \"NIKT\".\r\nCzy chcesz ponowić próbę "
+         "logowania?"},
         {"wrong password", "JAN", "zle", kLoginWrongPassword,
          "Podane hasło jest nieprawidłowe.\r\nCzy chcesz ponowić próbę logowania?"},
         {"no module right", "BEZ", "x", kLoginNoModuleRight,
@@ -124,7 +127,8 @@ TEST_F(LoginTest, UserWorkingOnAnotherComputerIsRefused)
     TV2Firm firm;
     EXPECT_EQ(logIn(user, firm), kLoginAlreadyLoggedIn);
     ASSERT_EQ(messages.ofKind(Kind::Information).size(), 1);
-    EXPECT_EQ(messages.ofKind(Kind::Information)[0].text, QStringLiteral("Użytkownik \"JAN\" jest już zalogowany."));
+    EXPECT_EQ(messages.ofKind(Kind::Information)[0].text,
+              QStringLiteral("Użytkownik \"JAN\" jest już zalogowany."));
     EXPECT_EQ(loggedInRows(QStringLiteral("JAN")), 1); // the other workstation's row stays
 }
 
@@ -140,8 +144,10 @@ TEST_F(LoginTest, UncPathAgainstMappedDriveIsRefused)
     const auto errors = messages.ofKind(Kind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0].code, QStringLiteral("AD_0021"));
-    EXPECT_TRUE(errors[0].text.contains(QStringLiteral("• \"NetFileDir\" lokalny: \\\\SERWER\\VORN\\NET\r\n")));
-    EXPECT_TRUE(errors[0].text.contains(QStringLiteral("użytkownika \"EWA\"\r\njest nieprawidłowy")));
+    EXPECT_TRUE(errors[0].text.contains(
+        QStringLiteral("• \"NetFileDir\" lokalny: \\\\SERWER\\VORN\\NET\r\n")));
+    EXPECT_TRUE(
+        errors[0].text.contains(QStringLiteral("użytkownika \"EWA\"\r\njest nieprawidłowy")));
     EXPECT_EQ(loggedInRows(QStringLiteral("JAN")), 0);
 }
 
@@ -158,9 +164,13 @@ TEST_F(LoginTest, MappedDriveAgainstUncPathMayTakeTheOtherPath)
     ASSERT_EQ(messages.ofKind(Kind::Question).size(), 1);
     const auto q = messages.ofKind(Kind::Question)[0];
     EXPECT_EQ(q.defaultAnswer, DefaultAnswer::No);
-    EXPECT_TRUE(q.text.endsWith(QStringLiteral("Czy chcesz przejąć ustawienia rejestrowe innego użytkownika i uruchomić program?")));
+    EXPECT_TRUE(q.text.endsWith(QStringLiteral(
+        "Czy chcesz przejąć ustawienia rejestrowe innego użytkownika i uruchomić program?")));
     EXPECT_EQ(registry->Path(ModuleST, pkNetFileDir), QStringLiteral("\\\\SERWER\\VORN\\NET"));
-    EXPECT_EQ(store->read(Hive::LocalMachine, TV2Registry::ModuleKey(ModuleST), QStringLiteral("NetFileDir")).value(),
+    EXPECT_EQ(store
+                  ->read(Hive::LocalMachine, TV2Registry::ModuleKey(ModuleST),
+                         QStringLiteral("NetFileDir"))
+                  .value(),
               QStringLiteral("\\\\SERWER\\VORN\\NET"));
 }
 
@@ -190,9 +200,12 @@ TEST_F(LoginTest, ChooserListsOnlyPermittedFirms)
     addFirm(2, QStringLiteral("Cudza"));
     const qint64 c = addFirm(3, QStringLiteral("Grupowa"));
     grantFirm(jan, a);
-    ad().exec(QStringLiteral("INSERT INTO D00006AD (uzytkid, grupaid) VALUES (:u, 7)"), {{QStringLiteral("u"), jan}});
-    ad().exec(QStringLiteral("INSERT INTO D00003AD (grupaid, modulid, firmaid, uprawnienia) VALUES (7, 8, :f, '1')"),
-              {{QStringLiteral("f"), c}});
+    ad().exec(QStringLiteral("INSERT INTO D00006AD (uzytkid, grupaid) VALUES (:u, 7)"),
+              {{QStringLiteral("u"), jan}});
+    ad().exec(
+        QStringLiteral(
+            "INSERT INTO D00003AD (grupaid, modulid, firmaid, uprawnienia) VALUES (7, 8, :f, '1')"),
+        {{QStringLiteral("f"), c}});
     TV2User user;
     TV2Firm firm;
     EXPECT_EQ(logIn(user, firm), kLoginCancelled); // the chooser is cancelled
@@ -217,7 +230,8 @@ TEST_F(LoginTest, DataVersionChecks)
     } cases[] = {
         {"newer", 11, kLoginOk, "w wersji nowszej niż wymagana", Kind::Warning},
         {"older", 9, kLoginOk, "w wersji starszej niż wymagana", Kind::Warning},
-        {"missing", 0, -1, "Wystąpił błąd podczas odczytu wersji bazy danych modułu ST.", Kind::Error},
+        {"missing", 0, -1, "Wystąpił błąd podczas odczytu wersji bazy danych modułu ST.",
+         Kind::Error},
     };
     int numer = 1;
     for (const auto& c : cases) {
@@ -240,13 +254,15 @@ TEST_F(LoginTest, DataVersionChecks)
 TEST_F(LoginTest, ModuleHeldExclusivelyStopsTheLogin)
 {
     addUser(QStringLiteral("JAN"), QString());
-    ad().exec(QStringLiteral("INSERT INTO D00011AD (MODUL, USERNAME, LOCKMODUL) VALUES ('ST', 'EWA', 1)"));
+    ad().exec(QStringLiteral(
+        "INSERT INTO D00011AD (MODUL, USERNAME, LOCKMODUL) VALUES ('ST', 'EWA', 1)"));
     TV2User user;
     TV2Firm firm;
     EXPECT_EQ(logIn(user, firm), kLoginModuleLocked);
     ASSERT_EQ(messages.messages().size(), 1);
     EXPECT_EQ(messages.messages()[0].code, QStringLiteral("AD_0014"));
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("Użytkownik \"EWA\" wykonuje operacje")));
+    EXPECT_TRUE(messages.messages()[0].text.contains(
+        QStringLiteral("Użytkownik \"EWA\" wykonuje operacje")));
 }
 
 TEST_F(LoginTest, LogOutRemovesRegistrationAndRemindsOfArchiving)
@@ -264,8 +280,9 @@ TEST_F(LoginTest, LogOutRemovesRegistrationAndRemindsOfArchiving)
     const auto q = messages.ofKind(Kind::Question);
     ASSERT_EQ(q.size(), 1);
     EXPECT_EQ(q[0].caption, QStringLiteral("Przypomnienie"));
-    EXPECT_TRUE(q[0].text.startsWith(QStringLiteral("UWAGA !!!\r\nDane firmy \"Firma\" w module ST były po raz "
-                                                    "ostatni archiwizowane\r\nponad 10 dni temu.")));
+    EXPECT_TRUE(q[0].text.startsWith(
+        QStringLiteral("UWAGA !!!\r\nDane firmy \"Firma\" w module ST były po raz "
+                       "ostatni archiwizowane\r\nponad 10 dni temu.")));
 
     // Six days after archiving there is nothing to remind of.
     messages.clear();
@@ -291,7 +308,7 @@ TEST(Rights, UnionAndRangeRules)
     EXPECT_TRUE(user.HasModuleRight(1));
     EXPECT_FALSE(user.HasModuleRight(2));
     EXPECT_TRUE(user.HasModuleRight(3));
-    EXPECT_TRUE(user.HasModuleRight(0));   // outside 1..255: always allowed
+    EXPECT_TRUE(user.HasModuleRight(0)); // outside 1..255: always allowed
     EXPECT_TRUE(user.HasModuleRight(256));
     ScriptedMessages m;
     EXPECT_FALSE(user.HasModuleRight(41, &m));
@@ -322,8 +339,8 @@ TEST_F(LoginTest, NeverArchivedFirmCountsFromTheModulesStart)
     messages.answer(false);
     EXPECT_FALSE(login->LogOut(ModuleST, user, false, true, chosen));
     ASSERT_EQ(messages.questions().size(), 1);
-    EXPECT_TRUE(messages.questions()[0].startsWith(
-        QStringLiteral("UWAGA !!!\r\nDane firmy \"Firma\" w module ST nie były jeszcze archiwizowane.")));
+    EXPECT_TRUE(messages.questions()[0].startsWith(QStringLiteral(
+        "UWAGA !!!\r\nDane firmy \"Firma\" w module ST nie były jeszcze archiwizowane.")));
 }
 
 } // namespace

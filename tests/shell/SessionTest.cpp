@@ -1,7 +1,7 @@
+#include "shell/Session.h"
 #include "LoginFixture.h"
 #include "shell/AdministratorLauncher.h"
 #include "shell/Modules.h"
-#include "shell/Session.h"
 #include "shell/SingleInstance.h"
 #include "store/Schema.h"
 #include "store/Scope.h"
@@ -54,14 +54,16 @@ protected:
         grantFirm(userId, firmId);
         setLastFirm(userId, firmId);
         auto firmDb = OpenScope(Scope::Firm, FirmFolder(root, 1));
-        firmDb->exec(QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA, ZAMKNIETYDO) "
-                                    "VALUES (1, 2026, '2026-01-01', '2026-12-31', '2025-12-31')"));
+        firmDb->exec(
+            QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA, ZAMKNIETYDO) "
+                           "VALUES (1, 2026, '2026-01-01', '2026-12-31', '2025-12-31')"));
     }
 
     std::unique_ptr<Session> makeSession()
     {
-        return std::make_unique<Session>(*store, SessionUi{sessionMessages, prompt, picker, chooser, &splash},
-                                         workstation, processes);
+        return std::make_unique<Session>(
+            *store, SessionUi{sessionMessages, prompt, picker, chooser, &splash}, workstation,
+            processes);
     }
 
     qint64 userId = 0, firmId = 0;
@@ -141,9 +143,10 @@ TEST_F(SessionTest, SecondCopyOnTheWorkstationEndsAtOnce)
     auto session = makeSession();
     EXPECT_FALSE(session->Start());
     ASSERT_EQ(sessionMessages.messages().size(), 1);
-    EXPECT_EQ(sessionMessages.messages()[0].text,
-              QStringLiteral("Program VORN 2000 Ewidencja i Amortyzacja Srodków Trwałych\r\njest już "
-                             "uruchomiony na tym stanowisku."));
+    EXPECT_EQ(
+        sessionMessages.messages()[0].text,
+        QStringLiteral("Program VORN 2000 Ewidencja i Amortyzacja Srodków Trwałych\r\njest już "
+                       "uruchomiony na tym stanowisku."));
     session->Shutdown();
     EXPECT_EQ(session->shutdownSteps(), QList<int>{11});
     EXPECT_TRUE(first.held());
@@ -157,7 +160,8 @@ TEST_F(SessionTest, MissingTablesGiveTheReadError)
     auto session = makeSession();
     EXPECT_FALSE(session->Start());
     ASSERT_EQ(sessionMessages.messages().size(), 1);
-    EXPECT_EQ(sessionMessages.messages()[0].text, QStringLiteral("Błąd przy odczycie danych stałych modułu."));
+    EXPECT_EQ(sessionMessages.messages()[0].text,
+              QStringLiteral("Błąd przy odczycie danych stałych modułu."));
     EXPECT_EQ(session->state().firmLabel, QStringLiteral("BRAK"));
     EXPECT_EQ(session->state().yearLabel, QStringLiteral("BRAK"));
 }
@@ -165,13 +169,15 @@ TEST_F(SessionTest, MissingTablesGiveTheReadError)
 TEST_F(SessionTest, NoYearChosenEndsTheProgram)
 {
     auto firmDb = OpenScope(Scope::Firm, FirmFolder(root, 1));
-    firmDb->exec(QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA) VALUES (2, 2027, "
-                                "'2027-01-01', '2027-12-31')"));
+    firmDb->exec(
+        QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA) VALUES (2, 2027, "
+                       "'2027-01-01', '2027-12-31')"));
     firmDb.reset();
     auto session = makeSession();
     EXPECT_FALSE(session->Start());
     EXPECT_EQ(chooser.shown, 1);
-    EXPECT_EQ(sessionMessages.messages().last().text, QStringLiteral("Nie wybrano roku. Nastąpi zamknięcie programu."));
+    EXPECT_EQ(sessionMessages.messages().last().text,
+              QStringLiteral("Nie wybrano roku. Nastąpi zamknięcie programu."));
     EXPECT_TRUE(session->state().terminateRequested);
 }
 

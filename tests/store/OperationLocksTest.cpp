@@ -1,9 +1,9 @@
+#include "store/OperationLocks.h"
 #include "StoreTestEnv.h"
 #include "common/FiscalYear.h"
 #include "store/BitSelect.h"
 #include "store/FirmFiscalYears.h"
 #include "store/OperationChecks.h"
-#include "store/OperationLocks.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,9 @@ protected:
     LocksTest() : db(FreshScope(Scope::Firm, QStringLiteral("locks"))) {}
     int rows(const QString& user)
     {
-        return db->scalar(QStringLiteral("SELECT COUNT(*) FROM F00012ST WHERE IDUZK = :u"),
-                          {{QStringLiteral("u"), user}})
+        return db
+            ->scalar(QStringLiteral("SELECT COUNT(*) FROM F00012ST WHERE IDUZK = :u"),
+                     {{QStringLiteral("u"), user}})
             .toInt();
     }
     std::unique_ptr<Database> db;
@@ -55,7 +56,10 @@ TEST_F(LocksTest, StatusTextsOfTheCodes)
         {'S', "Dokonywana sprzedaż środka."},
         {'X', "Sporządzane są wydruki."},
         {'Z', "Dokonywana zmiana wartości środka."},
-        {'A', "Wolny"}, {'M', "Wolny"}, {'O', "Wolny"}, {'T', "Wolny"},
+        {'A', "Wolny"},
+        {'M', "Wolny"},
+        {'O', "Wolny"},
+        {'T', "Wolny"},
     };
     qint64 asset = 100;
     for (const auto& c : cases) {
@@ -89,7 +93,8 @@ TEST_F(LocksTest, ReleaseRemovesOnlyTheUsersOwnRows)
 
 TEST(DialogDate, YearBoundsAndClosedMonths)
 {
-    const auto year = FiscalYearContext::fromRow({2010, QDate(2010, 1, 1), QDate(2010, 12, 31), QDate(2010, 1, 31)});
+    const auto year = FiscalYearContext::fromRow(
+        {2010, QDate(2010, 1, 1), QDate(2010, 12, 31), QDate(2010, 1, 31)});
     struct
     {
         QDate date;
@@ -108,7 +113,8 @@ TEST(DialogDate, YearBoundsAndClosedMonths)
     for (const auto& c : cases) {
         ScriptedMessages m;
         QDate last(2000, 1, 1);
-        EXPECT_EQ(CheckDialogDate(c.date, c.strict, year, m, &last), c.accepted) << c.date.toString().toStdString();
+        EXPECT_EQ(CheckDialogDate(c.date, c.strict, year, m, &last), c.accepted)
+            << c.date.toString().toStdString();
         EXPECT_EQ(m.messages().size(), c.message ? 1 : 0);
         if (c.message) {
             EXPECT_EQ(m.messages()[0].text, QString::fromUtf8(c.message));
@@ -116,7 +122,8 @@ TEST(DialogDate, YearBoundsAndClosedMonths)
         EXPECT_EQ(last, c.accepted ? c.date : QDate(2000, 1, 1));
     }
     // With nothing closed the first day of the year is accepted.
-    const auto open = FiscalYearContext::fromRow({2010, QDate(2010, 1, 1), QDate(2010, 12, 31), QDate(2009, 12, 31)});
+    const auto open = FiscalYearContext::fromRow(
+        {2010, QDate(2010, 1, 1), QDate(2010, 12, 31), QDate(2009, 12, 31)});
     ScriptedMessages m;
     EXPECT_TRUE(CheckDialogDate(QDate(2010, 1, 1), true, open, m, nullptr));
 }
@@ -127,15 +134,22 @@ protected:
     OperationDateTest() : db(FreshScope(Scope::Firm, QStringLiteral("opdate"))), years(*db)
     {
         InsertRow(*db, QStringLiteral("F00001ST"),
-                  {{"ID", 1}, {"ROK", 2010}, {"DATA_POCZ", QDate(2010, 1, 1)}, {"DATA_KONCA", QDate(2010, 12, 31)},
+                  {{"ID", 1},
+                   {"ROK", 2010},
+                   {"DATA_POCZ", QDate(2010, 1, 1)},
+                   {"DATA_KONCA", QDate(2010, 12, 31)},
                    {"ZAMKNIETYDO", QDate(2009, 12, 31)}});
         InsertRow(*db, QStringLiteral("F00004ST"),
-                  {{"ID", 1}, {"OKRESLENIE", "Komputer"}, {"POCZ_AMORTYZACJI", QDate(2010, 4, 1)},
-                   {"WART_ZAKT", 1000.0}, {"ZAKTUAL_UMORZ", 0.0}});
+                  {{"ID", 1},
+                   {"OKRESLENIE", "Komputer"},
+                   {"POCZ_AMORTYZACJI", QDate(2010, 4, 1)},
+                   {"WART_ZAKT", 1000.0},
+                   {"ZAKTUAL_UMORZ", 0.0}});
     }
     void event(int id, int type, QDate date)
     {
-        InsertRow(*db, QStringLiteral("F00007ST"), {{"ID", id}, {"ID_SRODKA", 1}, {"TYP", type}, {"DATA1", date}});
+        InsertRow(*db, QStringLiteral("F00007ST"),
+                  {{"ID", id}, {"ID_SRODKA", 1}, {"TYP", type}, {"DATA1", date}});
     }
     std::unique_ptr<Database> db;
     FirmFiscalYears years;
@@ -146,15 +160,18 @@ TEST_F(OperationDateTest, LaterEventsRefuseTheOperationDate)
 {
     event(1, 1, QDate(2010, 3, 1));
     OperationChecks checks(*db, years, messages);
-    EXPECT_TRUE(checks.CheckOperationDate(1, true, nullptr, QDate(2010, 3, 1))); // same day as the last event
+    EXPECT_TRUE(checks.CheckOperationDate(1, true, nullptr,
+                                          QDate(2010, 3, 1))); // same day as the last event
     EXPECT_FALSE(checks.CheckOperationDate(1, true, nullptr, QDate(2010, 2, 28)));
     EXPECT_EQ(messages.messages().last().text,
-              QStringLiteral("Data operacji poprzedza daty kolejnych wydarzeń.\r\nData ostatniej operacji : 01-03-2010"));
+              QStringLiteral("Data operacji poprzedza daty kolejnych wydarzeń.\r\nData ostatniej "
+                             "operacji : 01-03-2010"));
 
     TBitSelect errors;
     DateCheckCollector collect{{}, &errors};
     EXPECT_FALSE(checks.CheckOperationDate(1, true, &collect, QDate(2010, 2, 1)));
-    EXPECT_EQ(collect.lines, QStringList{QStringLiteral("Komputer- błąd daty operacji - kolejne operacje dokonane")});
+    EXPECT_EQ(collect.lines, QStringList{QStringLiteral(
+                                 "Komputer- błąd daty operacji - kolejne operacje dokonane")});
     EXPECT_TRUE(errors.Contains(1));
 }
 
@@ -163,14 +180,20 @@ TEST_F(OperationDateTest, WithoutPlansTheStartOfDepreciationBounds)
     OperationChecks checks(*db, years, messages);
     EXPECT_TRUE(checks.CheckOperationDate(1, true, nullptr, QDate(2010, 4, 1)));
     EXPECT_FALSE(checks.CheckOperationDate(1, true, nullptr, QDate(2010, 4, 2)));
-    EXPECT_EQ(messages.messages().last().text, QStringLiteral("Data przekracza daty rozpoczęcia amortyzacji."));
+    EXPECT_EQ(messages.messages().last().text,
+              QStringLiteral("Data przekracza daty rozpoczęcia amortyzacji."));
 }
 
 TEST_F(OperationDateTest, PlannedWriteOffAheadAsksOrCollects)
 {
     event(1, 2, QDate(2010, 4, 1)); // a book plan
     InsertRow(*db, QStringLiteral("F00006ST"),
-              {{"ID", 1}, {"ID_SRODKA", 1}, {"ROK", 2010}, {"MIESIAC", 5}, {"RODZAJ_AMORT", "B"}, {"UMORZENIE", "U"}});
+              {{"ID", 1},
+               {"ID_SRODKA", 1},
+               {"ROK", 2010},
+               {"MIESIAC", 5},
+               {"RODZAJ_AMORT", "B"},
+               {"UMORZENIE", "U"}});
     OperationChecks checks(*db, years, messages);
     EXPECT_FALSE(checks.NextWriteOffExceeded(1, QDate(2010, 5, 31)).has_value());
     EXPECT_EQ(checks.NextWriteOffExceeded(1, QDate(2010, 6, 1)), QDate(2010, 5, 31));
@@ -181,8 +204,10 @@ TEST_F(OperationDateTest, PlannedWriteOffAheadAsksOrCollects)
                              "Data kolejnego umorzenia : 31-05-2010\r\nCzy chcesz kontynuować ?"));
     DateCheckCollector collect;
     EXPECT_FALSE(checks.CheckOperationDate(1, false, &collect, QDate(2010, 6, 1)));
-    EXPECT_EQ(collect.lines,
-              QStringList{QStringLiteral("Komputer- błąd daty wydarzenia - przekracza datę kolejnego planowanego umorzenia")});
+    EXPECT_EQ(
+        collect.lines,
+        QStringList{QStringLiteral(
+            "Komputer- błąd daty wydarzenia - przekracza datę kolejnego planowanego umorzenia")});
     // A fully depreciated asset has no write-off ahead.
     db->exec(QStringLiteral("UPDATE F00004ST SET ZAKTUAL_UMORZ = 1000.004"));
     EXPECT_FALSE(checks.NextWriteOffExceeded(1, QDate(2010, 6, 1)).has_value());

@@ -79,7 +79,7 @@ private:
 CliSession::CliSession(const Invocation& invocation, bool chooseYear)
     : m_inv(invocation),
       m_messages(invocation.options.contains(QStringLiteral("--yes")) ? ConsoleAnswers::Yes
-                                                                       : ConsoleAnswers::No),
+                                                                      : ConsoleAnswers::No),
       m_prompt(std::make_unique<Prompt>(invocation)),
       m_picker(std::make_unique<Picker>(invocation, m_messages)),
       m_chooser(std::make_unique<Chooser>(invocation))

@@ -10,7 +10,7 @@
 namespace vorn {
 class ConfigStore;
 class Workstation;
-}
+} // namespace vorn
 
 namespace vorn::cli {
 

@@ -15,10 +15,11 @@ void write(QIODevice* device, const QString& text)
 
 QString usage(const QList<Command>& commands)
 {
-    QString text = QStringLiteral("Użycie: vornst-cli [opcje] polecenie [argumenty]\n"
-                                  "Opcje: --root KATALOG, --registry KATALOG, --user IDENTYFIKATOR,\n"
-                                  "       --password HASŁO, --firm NUMER, --year ROK, --json, --yes\n"
-                                  "Polecenia:\n");
+    QString text =
+        QStringLiteral("Użycie: vornst-cli [opcje] polecenie [argumenty]\n"
+                       "Opcje: --root KATALOG, --registry KATALOG, --user IDENTYFIKATOR,\n"
+                       "       --password HASŁO, --firm NUMER, --year ROK, --json, --yes\n"
+                       "Polecenia:\n");
     for (const Command& c : commands)
         text += QStringLiteral("  %1  %2\n").arg(c.words.join(QLatin1Char(' ')), c.summary);
     return text;
@@ -34,9 +35,9 @@ int badUsage(const QList<Command>& commands, QIODevice* err, const QString& mess
 
 const QStringList& GlobalOptions()
 {
-    static const QStringList options{QStringLiteral("--root"),     QStringLiteral("--registry"),
-                                     QStringLiteral("--user"),     QStringLiteral("--password"),
-                                     QStringLiteral("--firm"),     QStringLiteral("--year")};
+    static const QStringList options{QStringLiteral("--root"), QStringLiteral("--registry"),
+                                     QStringLiteral("--user"), QStringLiteral("--password"),
+                                     QStringLiteral("--firm"), QStringLiteral("--year")};
     return options;
 }
 

@@ -56,10 +56,10 @@ int listYears(const Invocation& inv)
     }
     write(inv.out, QStringLiteral("NUMER ROKU\tPOCZĄTEK ROKU\tKONIEC ROKU\tZAMKNIĘTY DO\n"));
     for (const FiscalYearRow& y : years)
-        write(inv.out, QStringLiteral("%1\t%2\t%3\t%4\n")
-                           .arg(y.rok)
-                           .arg(FormatDate(y.dataPocz), FormatDate(y.dataKonca),
-                                FormatDate(y.zamknietyDo)));
+        write(inv.out,
+              QStringLiteral("%1\t%2\t%3\t%4\n")
+                  .arg(y.rok)
+                  .arg(FormatDate(y.dataPocz), FormatDate(y.dataKonca), FormatDate(y.zamknietyDo)));
     return ExitOk;
 }
 
@@ -69,8 +69,8 @@ QDate dateArgument(const QMap<QString, QString>& opts, const QString& name)
         return {};
     const QDate d = ParseDate(opts.value(name));
     if (!d.isValid())
-        throw ValidationError(QStringLiteral("%1: niepoprawna data \"%2\" (dd-mm-rrrr)")
-                                  .arg(name, opts.value(name)));
+        throw ValidationError(
+            QStringLiteral("%1: niepoprawna data \"%2\" (dd-mm-rrrr)").arg(name, opts.value(name)));
     return d;
 }
 
@@ -98,9 +98,10 @@ int addYear(const Invocation& inv)
     // After the first year a year starts the day after the previous one ends.
     if (!proposal.startEditable) {
         if (input.start.isValid() && input.start != proposal.input.start)
-            throw ValidationError(QStringLiteral("--start: rok musi się zaczynać %1, dzień po końcu "
-                                                 "poprzedniego roku")
-                                      .arg(FormatDate(proposal.input.start)));
+            throw ValidationError(
+                QStringLiteral("--start: rok musi się zaczynać %1, dzień po końcu "
+                               "poprzedniego roku")
+                    .arg(FormatDate(proposal.input.start)));
         input.start = proposal.input.start;
     }
     if (const auto refusal = years.CreateYear(input)) {

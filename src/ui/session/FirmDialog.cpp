@@ -18,8 +18,8 @@ TfrmBrFirm::TfrmBrFirm(QWidget* parent) : QDialog(parent)
     lstFirmy = new QTreeWidget;
     lstFirmy->setObjectName(QStringLiteral("lstFirmy"));
     lstFirmy->setRootIsDecorated(false);
-    lstFirmy->setHeaderLabels({QStringLiteral("Nazwa pełna"), QStringLiteral("Nazwa skrócona"),
-                               QStringLiteral("Numer")});
+    lstFirmy->setHeaderLabels(
+        {QStringLiteral("Nazwa pełna"), QStringLiteral("Nazwa skrócona"), QStringLiteral("Numer")});
     lstFirmy->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lblUwaga = new QLabel;
     lblUwaga->setWordWrap(true);
@@ -52,8 +52,8 @@ void TfrmBrFirm::fill(const QList<FirmListEntry>& firms, bool onlyPermitted,
     lstFirmy->clear();
     QTreeWidgetItem* start = nullptr;
     for (const FirmListEntry& f : firms) {
-        auto* item = new QTreeWidgetItem(
-            lstFirmy, {f.nazwaPelna, f.nazwaSkrocona, QString::number(f.numer)});
+        auto* item = new QTreeWidgetItem(lstFirmy,
+                                         {f.nazwaPelna, f.nazwaSkrocona, QString::number(f.numer)});
         item->setData(0, Qt::UserRole, f.id);
         if (f.id == currentFirm)
             start = item;
@@ -63,9 +63,10 @@ void TfrmBrFirm::fill(const QList<FirmListEntry>& firms, bool onlyPermitted,
     lstFirmy->setCurrentItem(start);
     btnWybierz->setEnabled(!firms.isEmpty());
     lblUwaga->setVisible(onlyPermitted);
-    lblUwaga->setText(QStringLiteral("Uwaga : Poniższa lista zawiera wyłącznie te firmy w module %1, "
-                                     "do których bieżący użytkownik ma prawo dostępu.")
-                          .arg(moduleCode));
+    lblUwaga->setText(
+        QStringLiteral("Uwaga : Poniższa lista zawiera wyłącznie te firmy w module %1, "
+                       "do których bieżący użytkownik ma prawo dostępu.")
+            .arg(moduleCode));
 }
 
 std::optional<qint64> TfrmBrFirm::currentFirm() const

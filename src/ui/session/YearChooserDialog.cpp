@@ -23,8 +23,9 @@ TfrmGetRok::TfrmGetRok(Session& session, UserMessages& messages, QWidget* parent
     setWindowTitle(QStringLiteral("WYBÓR ROKU "));
     grdLata = new QTableWidget(0, 4);
     grdLata->setObjectName(QStringLiteral("grdLata"));
-    grdLata->setHorizontalHeaderLabels({QStringLiteral("NUMER ROKU"), QStringLiteral("POCZĄTEK ROKU"),
-                                        QStringLiteral("KONIEC ROKU"), QStringLiteral("ZAMKNIĘTY DO")});
+    grdLata->setHorizontalHeaderLabels(
+        {QStringLiteral("NUMER ROKU"), QStringLiteral("POCZĄTEK ROKU"),
+         QStringLiteral("KONIEC ROKU"), QStringLiteral("ZAMKNIĘTY DO")});
     grdLata->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdLata->setSelectionMode(QAbstractItemView::SingleSelection);
     grdLata->setEditTriggers(QAbstractItemView::NoEditTriggers);

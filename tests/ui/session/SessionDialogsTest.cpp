@@ -42,7 +42,8 @@ TEST(LoginDialog, UpperCaseIdentifierAndEmptyOneRefused)
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_EQ(messages.messages().size(), 1);
-    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Należy podać identyfikator użytkownika."));
+    EXPECT_EQ(messages.messages()[0].text,
+              QStringLiteral("Należy podać identyfikator użytkownika."));
 
     dialog.identifierEdit()->setText(QStringLiteral("JAN"));
     dialog.confirm();
@@ -52,14 +53,16 @@ TEST(LoginDialog, UpperCaseIdentifierAndEmptyOneRefused)
 TEST(FirmDialog, StartsOnTheCurrentFirmAndNeedsOneToChoose)
 {
     TfrmBrFirm dialog;
-    const QList<FirmListEntry> firms{{10, QStringLiteral("Alfa Sp. z o.o."), QStringLiteral("Alfa"), 1},
-                                     {20, QStringLiteral("Beta S.A."), QStringLiteral("Beta"), 2}};
+    const QList<FirmListEntry> firms{
+        {10, QStringLiteral("Alfa Sp. z o.o."), QStringLiteral("Alfa"), 1},
+        {20, QStringLiteral("Beta S.A."), QStringLiteral("Beta"), 2}};
     dialog.fill(firms, true, QStringLiteral("ST"), 20);
     EXPECT_EQ(dialog.currentFirm(), 20);
     EXPECT_TRUE(dialog.chooseButton()->isEnabled());
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(2), QStringLiteral("2"));
-    EXPECT_EQ(dialog.note()->text(), QStringLiteral("Uwaga : Poniższa lista zawiera wyłącznie te firmy w module ST, "
-                                                    "do których bieżący użytkownik ma prawo dostępu."));
+    EXPECT_EQ(dialog.note()->text(),
+              QStringLiteral("Uwaga : Poniższa lista zawiera wyłącznie te firmy w module ST, "
+                             "do których bieżący użytkownik ma prawo dostępu."));
     dialog.fill(firms, false, QStringLiteral("ST"), 99);
     EXPECT_EQ(dialog.currentFirm(), 10); // no current firm listed: the first
     dialog.fill({}, false, QStringLiteral("ST"), 0);
@@ -88,11 +91,12 @@ protected:
         grantFirm(userId, firm, RightsWith({81, 82}));
         setLastFirm(userId, firm);
         auto firmDb = OpenScope(Scope::Firm, FirmFolder(root, 1));
-        firmDb->exec(QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA, ZAMKNIETYDO) "
-                                    "VALUES (1, 2010, '2010-07-01', '2011-06-30', '2010-06-30')"));
+        firmDb->exec(
+            QStringLiteral("INSERT INTO F00001ST (ID, ROK, DATA_POCZ, DATA_KONCA, ZAMKNIETYDO) "
+                           "VALUES (1, 2010, '2010-07-01', '2011-06-30', '2010-06-30')"));
         firmDb.reset();
-        session = std::make_unique<Session>(*store, SessionUi{sessionMessages, prompt, picker, chooser},
-                                            workstation, starter);
+        session = std::make_unique<Session>(
+            *store, SessionUi{sessionMessages, prompt, picker, chooser}, workstation, starter);
         chooser.setSession(session.get());
         EXPECT_TRUE(session->Start());
     }
@@ -118,7 +122,8 @@ TEST_F(YearWindowsTest, EditorProposesAndKeepsRefusedInput)
     editor.endEdit()->setText(QStringLiteral("30-12-2011"));
     editor.confirm();
     EXPECT_NE(editor.result(), QDialog::Accepted);
-    EXPECT_EQ(m.messages().last().text, QStringLiteral("Data końca roku musi być datą końca miesiąca."));
+    EXPECT_EQ(m.messages().last().text,
+              QStringLiteral("Data końca roku musi być datą końca miesiąca."));
     EXPECT_EQ(editor.endEdit()->text(), QStringLiteral("30-12-2011"));
     EXPECT_TRUE(editor.endEdit()->hasFocus() || !QApplication::focusWidget());
 
@@ -161,7 +166,8 @@ TEST_F(YearWindowsTest, DeletingTheOnlyYearEmptiesTheChooser)
     ScriptedMessages m;
     TfrmGetRok chooserWindow(*session, m);
     chooserWindow.deleteYear();
-    EXPECT_EQ(sessionMessages.messages().last().text, QStringLiteral("Czy chcesz usunąć rok \"2010\" ?"));
+    EXPECT_EQ(sessionMessages.messages().last().text,
+              QStringLiteral("Czy chcesz usunąć rok \"2010\" ?"));
     EXPECT_EQ(chooserWindow.grid()->rowCount(), 0);
     EXPECT_FALSE(chooserWindow.chooseButton()->isEnabled());
     EXPECT_FALSE(chooserWindow.deleteButton()->isEnabled());
