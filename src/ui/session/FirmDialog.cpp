@@ -20,7 +20,10 @@ TfrmBrFirm::TfrmBrFirm(QWidget* parent) : QDialog(parent)
     lstFirmy->setRootIsDecorated(false);
     lstFirmy->setHeaderLabels(
         {QStringLiteral("Nazwa pełna"), QStringLiteral("Nazwa skrócona"), QStringLiteral("Numer")});
+    lstFirmy->header()->setStretchLastSection(false);
     lstFirmy->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lstFirmy->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    lstFirmy->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lblUwaga = new QLabel;
     lblUwaga->setWordWrap(true);
     btnWybierz = new QPushButton(QStringLiteral("Wy&bierz"));
