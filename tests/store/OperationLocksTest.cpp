@@ -5,7 +5,10 @@
 #include "store/FirmFiscalYears.h"
 #include "store/OperationChecks.h"
 #include "support/ScriptedMessages.h"
+#include "support/TestEnv.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace vorn;
@@ -89,6 +92,32 @@ TEST_F(LocksTest, ReleaseRemovesOnlyTheUsersOwnRows)
     jan.ReleaseLocks(-1, QLatin1Char('W'));
     EXPECT_EQ(rows(QStringLiteral("JAN")), 0);
     EXPECT_EQ(rows(QStringLiteral("EWA")), 1);
+}
+
+// Two workstations taking the lock of one asset in a tight loop: the check and the append
+// are one step, so a taken lock never has another user's lock beside it.
+TEST(TryLock, TwoProcessesNeverHoldOneAssetTogether)
+{
+    const QString folder = FreshDir(QStringLiteral("lock-race"));
+    OpenScope(Scope::Firm, folder, TestOptions(true));
+    QList<QProcess*> procs;
+    for (const char* user : {"JAN", "EWA"}) {
+        auto* p = new QProcess;
+        p->start(QStringLiteral(VORN_LOCK_CONTENDER), {folder, QString::fromLatin1(user), QStringLiteral("1500")});
+        procs << p;
+    }
+    const QRegularExpression result(QStringLiteral("taken=(\\d+) overlaps=(\\d+)"));
+    int taken = 0;
+    for (QProcess* p : procs) {
+        ASSERT_TRUE(p->waitForFinished(-1));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+        const auto m = result.match(QString::fromUtf8(p->readAllStandardOutput()));
+        ASSERT_TRUE(m.hasMatch());
+        taken += m.captured(1).toInt();
+        EXPECT_EQ(m.captured(2).toInt(), 0);
+        delete p;
+    }
+    EXPECT_GT(taken, 0);
 }
 
 TEST(DialogDate, YearBoundsAndClosedMonths)
