@@ -88,22 +88,21 @@ void MainCommands::bindUserTools()
 
 void MainCommands::bindSessionChanges()
 {
-    if (!m_services.session)
-        return;
     CommandDispatcher& d = m_window.dispatcher();
     d.bind(QStringLiteral("zmianaFirmy"), [this] { changeFirm(); });
     if (m_services.years)
         d.bind(QStringLiteral("zmianaRoku"), [this] { changeYear(); });
     d.bind(QStringLiteral("wejdzJako"), [this] { changeUser(); });
-    m_window.bands().onFirmDoubleClick = [this] {
-        m_window.commands().updateStates();
-        m_window.dispatcher().run(QStringLiteral("zmianaFirmy"), m_window.commandContext(),
-                                  m_window.state().user, m_window.messages());
-    };
-    m_window.bands().onYearDoubleClick = [this] {
-        m_window.dispatcher().run(QStringLiteral("zmianaRoku"), m_window.commandContext(),
-                                  m_window.state().user, m_window.messages());
-    };
+    m_window.bands().onFirmDoubleClick = [this] { runFromBand(QStringLiteral("zmianaFirmy")); };
+    m_window.bands().onYearDoubleClick = [this] { runFromBand(QStringLiteral("zmianaRoku")); };
+}
+
+void MainCommands::runFromBand(const QString& id)
+{
+    m_window.commands().updateStates();
+    m_window.dispatcher().run(id, m_window.commandContext(), m_window.state().user,
+                              m_window.messages());
+    m_window.commands().updateStates();
 }
 
 void MainCommands::changeFirm()
@@ -137,6 +136,8 @@ void MainCommands::changeUser()
             QStringLiteral("Proszę zamknąć wszystkie aktywne okna i ponowić próbę."));
         return;
     }
+    if (!m_services.session)
+        return;
     Session& session = *m_services.session;
     SessionState& state = session.state();
     const qint64 previous = state.user.ID;
@@ -198,7 +199,7 @@ void MainCommands::bindAdministrator()
 void MainCommands::setClassificationTableDialog(std::function<void()> dialog)
 {
     m_window.dispatcher().bind(QStringLiteral("wyborKst"), [this, dialog] {
-        if (!m_window.messages().question(kAloneCheckQuestion))
+        if (!m_window.messages().question(kClassificationChoiceQuestion))
             return;
         if (m_window.commandContext().anyChildOpen) {
             m_window.messages().information(QStringLiteral(

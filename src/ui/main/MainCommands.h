@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 namespace vorn {
@@ -10,6 +11,10 @@ class ReportViewer;
 class Session;
 class TfrmMainST;
 class YearChooser;
+
+inline const QString kClassificationChoiceQuestion =
+    QStringLiteral("Przed użyciem tej funkcji upewnij się,\r\nże jesteś jedynym użytkownikiem "
+                   "programu.\r\nCzy chcesz kontynuować ?");
 
 // The commands the main window carries out itself: windows, help, end of program, the
 // user's tools, firm/year/user changes, the hand-over to the administrator tool and the
@@ -21,6 +26,7 @@ public:
     struct Services
     {
         Session* session = nullptr; // firm, year and user changes; the repair checks
+        // (only tests leave it out)
         AdministratorLauncher* launcher = nullptr;
         YearChooser* years = nullptr;
         ReportViewer* reports = nullptr;
@@ -49,6 +55,7 @@ private:
     void bindSessionChanges();
     void bindAdministrator();
     void bindChecks();
+    void runFromBand(const QString& id);
     void changeFirm();
     void changeYear();
     void changeUser();

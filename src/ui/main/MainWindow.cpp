@@ -210,6 +210,9 @@ void TfrmMainST::showEvent(QShowEvent* event)
     m_bands->tabs()->setCurrentIndex(1);
     updateBackground();
     showSession();
+    // Work starts in the asset browser, once it is there.
+    m_dispatcher.run(QStringLiteral("srodkiTrwale"), commandContext(), m_env.state.user,
+                     m_env.messages);
 }
 
 void TfrmMainST::closeEvent(QCloseEvent* event)

@@ -334,3 +334,37 @@ TEST_F(MainWindowTest, PeriodicRefreshRereadsOpenListsUnlessBusy)
     }
     EXPECT_EQ(refreshed, 1);
 }
+
+TEST_F(MainWindowTest, ChangesOfFirmUserAndClassificationWaitForOpenWindowsToClose)
+{
+    auto w = makeWindow();
+    MainCommands own(*w, {});
+    int dialogs = 0;
+    own.setClassificationTableDialog([&dialogs] { ++dialogs; });
+    w->show();
+    openBrowser(*w);
+
+    w->commands().action(QStringLiteral("zmianaFirmy"))->trigger();
+    w->commands().action(QStringLiteral("wejdzJako"))->trigger();
+    messages.answer(true);
+    w->commands().action(QStringLiteral("wyborKst"))->trigger();
+    EXPECT_EQ(
+        messages.texts(),
+        (QStringList{
+            QStringLiteral("Przed zmianą firmy należy zamknąć wszystkie aktywne okna programu."),
+            QStringLiteral("Proszę zamknąć wszystkie aktywne okna i ponowić próbę."),
+            kClassificationChoiceQuestion,
+            QStringLiteral(
+                "Przed wyborem tabeli KŚT należy zamknąć wszystkie aktywne okna programu.")}));
+    EXPECT_EQ(dialogs, 0);
+
+    w->closeAllChildren();
+    QApplication::processEvents();
+    messages.clear();
+    messages.answers({false, true});
+    w->commands().action(QStringLiteral("wyborKst"))->trigger();
+    EXPECT_EQ(dialogs, 0);
+    w->commands().action(QStringLiteral("wyborKst"))->trigger();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(messages.texts(), QStringList(2, kClassificationChoiceQuestion));
+}
