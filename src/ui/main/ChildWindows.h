@@ -2,7 +2,8 @@
 
 namespace vorn {
 
-// What the asset browser tells the main window's enabled rules.
+// What the asset browser tells the main window's enabled rules. A browser whose list or marks
+// change calls TfrmMainST::commands().updateStates(), so the menus follow at once.
 class AssetListWindow
 {
 public:
