@@ -148,6 +148,21 @@ bool Session::OpenFirmDatabase()
     return true;
 }
 
+bool Session::OpenFirmAndChooseYear(bool useLast, bool alwaysAsk)
+{
+    m_state.yearLabel = kNoneLabel;
+    try {
+        if (!OpenFirmDatabase())
+            return false;
+    } catch (const VornError& failure) {
+        m_ui.messages.error(failure);
+        return false;
+    }
+    m_lastYear = std::make_unique<LastYearAdapter>(*this);
+    m_years = std::make_unique<FiscalYearService>(*m_firmDb, m_state, m_ui.messages, *m_lastYear);
+    return m_years->ChooseYear(useLast, alwaysAsk, m_ui.years);
+}
+
 bool Session::othersWorkOnFirm()
 {
     if (!m_connect || !m_connect->connected())

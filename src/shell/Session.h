@@ -82,12 +82,16 @@ public:
     void setPreferChooser(bool prefer) { m_preferChooser = prefer; }
     bool OpenGlobalDatabase();
     bool OpenFirmDatabase();
+    // After a change of firm: the new firm's databases, then the fiscal year chosen as asked;
+    // false when the firm's data cannot be opened (no year is open then).
+    bool OpenFirmAndChooseYear(bool useLast, bool alwaysAsk);
 
     SessionState& state() { return m_state; }
     const SessionPaths& paths() const { return m_paths; }
     TV2Registry* registry() { return m_registry.get(); }
     TV2Login* login() { return m_login.get(); }
     TADConnect* administrator() { return m_connect.get(); }
+    AdministratorLauncher* launcher() { return m_launcher.get(); }
     Database* firmDb() { return m_firmDb.get(); }
     Database* globalDb() { return m_globalDb.get(); }
     FiscalYearService* fiscalYears() { return m_years.get(); }

@@ -112,6 +112,34 @@ QString CheckReport::toRtf() const
     return out;
 }
 
+QString CheckReport::toHtml() const
+{
+    static const char* const colours[] = {"#000000", "#000000", "#000080", "#008000", "#ff0000"};
+    QString out = QStringLiteral("<html><body style=\"font-family: Arial;\">\n");
+    const QString blank = QStringLiteral("<p style=\"margin:0; font-size:8pt;\">&nbsp;</p>\n");
+    for (const ReportLine& l : lines) {
+        for (int i = 0; i < l.blankBefore; ++i)
+            out += blank;
+        const StyleLook s = look(l.style);
+        QString text = l.text.toHtmlEscaped();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+        text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        text.remove(QLatin1Char('\r'));
+        out += QStringLiteral(
+                   "<p style=\"margin:0; margin-left:%1pt; font-size:%2pt; color:%3;%4%5\">")
+                   .arg(s.indentPoints)
+                   .arg(s.points)
+                   .arg(QLatin1String(colours[s.colour]))
+                   .arg(s.bold ? QStringLiteral(" font-weight:bold;") : QString())
+                   .arg(s.underline ? QStringLiteral(" text-decoration:underline;") : QString());
+        out += text + QStringLiteral("</p>\n");
+        for (int i = 0; i < l.blankAfter; ++i)
+            out += blank;
+    }
+    out += QStringLiteral("</body></html>\n");
+    return out;
+}
+
 bool CheckReport::saveRtf(const QString& path) const
 {
     QFile f(path);

@@ -48,6 +48,8 @@ public:
 
     QStringList texts() const;
     QString toRtf() const;
+    // The same document for a rich-text view: one paragraph per line, styled like the RTF.
+    QString toHtml() const;
     // Writes toRtf() to the file; false when the file cannot be written.
     bool saveRtf(const QString& path) const;
 };

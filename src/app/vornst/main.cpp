@@ -1,34 +1,34 @@
-// The desktop program: one copy per workstation, the suite's registry read, then the
-// multiple-document frame.
-#include "common/Dates.h"
+// The desktop program: the session opens (single copy, registry, login, firm, year), then the
+// main window runs until it is closed, then the session shuts down in its fixed order.
+#include "app/platform/QtWorkstation.h"
+#include "shell/AdministratorLauncher.h"
 #include "shell/ConfigStore.h"
-#include "shell/Registry.h"
-#include "shell/SingleInstance.h"
+#include "shell/Modules.h"
+#include "shell/Profiles.h"
+#include "shell/Session.h"
 #include "ui/QtMessages.h"
 #include "ui/Translations.h"
+#include "ui/main/MainCommands.h"
+#include "ui/main/MainWindow.h"
+#include "ui/reports/CheckReportWindow.h"
+#include "ui/session/FirmDialog.h"
+#include "ui/session/LoginDialog.h"
+#include "ui/session/SplashWindow.h"
+#include "ui/session/YearChooserDialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QVBoxLayout>
+#include <QScreen>
 
-namespace {
-
-QString versionSuffix()
-{
-    return QStringLiteral(" - %1.%2").arg(PROJECT_VERSION_MAJOR).arg(PROJECT_VERSION_MINOR);
-}
-
-} // namespace
+#define VORN_STR2(x) #x
+#define VORN_STR(x) VORN_STR2(x)
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vornst"));
+    QApplication::setQuitOnLastWindowClosed(false);
     vorn::InstallPolishTranslations(app);
-    vorn::QtMessages messages;
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -38,43 +38,44 @@ int main(int argc, char** argv)
     parser.addOption(registryOption);
     parser.process(app);
 
-    vorn::SingleInstance instance(QStringLiteral("VornST"));
-    if (!instance.tryAcquire()) {
-        messages.error(QStringLiteral("Program VORN 2000 Ewidencja i Amortyzacja Srodków "
-                                      "Trwałych\r\njest już uruchomiony na tym stanowisku."));
-        return 1;
-    }
+    vorn::QtMessages messages;
+    vorn::TfrmLogin login(messages);
+    vorn::TfrmBrFirm firms;
+    vorn::QtYearChooser years(messages);
+    vorn::TfrmSplash splash;
+    vorn::QtWorkstation workstation;
+    vorn::QtProcessStarter starter;
+    auto config = vorn::OpenConfigStore(parser.value(registryOption));
+    vorn::Session session(*config, vorn::SessionUi{messages, login, firms, years, &splash},
+                          workstation, starter);
+    years.setSession(&session);
+    if (!session.Start() || session.state().terminateRequested)
+        return 1; // the session's destructor runs the shutdown from where it stopped
 
-    auto store = vorn::OpenConfigStore(parser.value(registryOption));
-    vorn::TV2Registry registry(*store, messages);
-    registry.SetMode(1, 0);
-    if (!registry.Load())
-        return 1;
-
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("VORN 2000 - AMORTYZACJA ŚRODKÓW TRWAŁYCH") +
-                         versionSuffix());
-    auto* area = new QMdiArea(&frame);
-    frame.setCentralWidget(area);
-    auto* background = new QWidget;
-    auto* layout = new QVBoxLayout(background);
-    auto* product = new QLabel(QStringLiteral("VORN 2000"));
-    QFont big = product->font();
-    big.setPointSize(28);
-    big.setBold(true);
-    product->setFont(big);
-    auto* module =
-        new QLabel(QStringLiteral(" - Ewidencja i Amortyzacja Środków Trwałych") + versionSuffix());
-    layout->addStretch();
-    layout->addWidget(product, 0, Qt::AlignCenter);
-    layout->addWidget(module, 0, Qt::AlignCenter);
-    layout->addStretch();
-    area->setViewMode(QMdiArea::SubWindowView);
-    area->setBackground(frame.palette().window());
-    background->setParent(area->viewport());
-    background->resize(1024, 600);
-    frame.resize(1024, 700);
-    frame.showMaximized();
-    messages.setParent(&frame);
-    return app.exec();
+    const QString shortVersion =
+        QStringLiteral("%1.%2").arg(PROJECT_VERSION_MAJOR).arg(PROJECT_VERSION_MINOR);
+    vorn::TfrmMainST window(vorn::MainWindowEnv{
+        messages, session.state(), QCoreApplication::applicationDirPath(),
+        QStringLiteral(" - ") + shortVersion, [&session] {
+            return vorn::ProfileFile(session.paths().rootPath, session.state().user.Identyfikator,
+                                     vorn::ModuleST, QStringLiteral("Main"));
+        }});
+    messages.setParent(&window);
+    vorn::QtReportViewer reports(messages, &window);
+    auto* commands = new vorn::MainCommands(
+        window, vorn::MainCommands::Services{&session, session.launcher(), &years, &reports,
+                                             QStringLiteral(VORN_STR(PROJECT_VERSION_FULL))});
+    commands->releaseOwnLocks();
+    window.showSession();
+    // Without a window manager maximizing does nothing; the window takes the screen itself.
+    window.resize(window.screen()->availableSize());
+    window.showMaximized();
+    window.activateWindow();
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, [&window] {
+        if (!window.isVisible())
+            QCoreApplication::quit();
+    });
+    app.exec();
+    session.Shutdown();
+    return session.state().terminateRequested ? 1 : 0;
 }
