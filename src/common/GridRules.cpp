@@ -36,10 +36,21 @@ bool SearchMatches(const QString& cell, const QString& text, SearchMatch how)
 int FindMatchingRow(const QAbstractItemModel& model, int column, int fromRow, const QString& text,
                     SearchMatch how)
 {
-    if (text.isEmpty() || column < 0 || column >= model.columnCount())
+    if (column < 0 || column >= model.columnCount())
         return -1;
-    for (int r = qMax(0, fromRow); r < model.rowCount(); ++r)
-        if (SearchMatches(model.index(r, column).data(Qt::DisplayRole).toString(), text, how))
+    return FindMatchingRow(
+        model.rowCount(),
+        [&](int row) { return model.index(row, column).data(Qt::DisplayRole).toString(); }, fromRow,
+        text, how);
+}
+
+int FindMatchingRow(int rowCount, const std::function<QString(int row)>& cellText, int fromRow,
+                    const QString& text, SearchMatch how)
+{
+    if (text.isEmpty())
+        return -1;
+    for (int r = qMax(0, fromRow); r < rowCount; ++r)
+        if (SearchMatches(cellText(r), text, how))
             return r;
     return -1;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QAbstractItemModel;
 
@@ -32,6 +33,9 @@ bool SearchMatches(const QString& cell, const QString& text, SearchMatch how);
 // matches; -1 when none.
 int FindMatchingRow(const QAbstractItemModel& model, int column, int fromRow, const QString& text,
                     SearchMatch how);
+// The same over rows 0 .. rowCount - 1 whose cells a grid shows as cellText(row).
+int FindMatchingRow(int rowCount, const std::function<QString(int row)>& cellText, int fromRow,
+                    const QString& text, SearchMatch how);
 
 // Whether a field may be chosen for sorting: it is one whole entry of the ";"-separated
 // list, compared in capitals.

@@ -244,7 +244,8 @@ void TfrmSzukaj::findNext()
     search(current + 1, true);
 }
 
-// Look-up columns are searched like any other: the model shows the looked-up text.
+// The cell text is the text the grid shows: amounts and dates as formatted, look-up
+// columns with the looked-up text the model gives.
 void TfrmSzukaj::search(int fromRow, bool next)
 {
     TDBGridSel* grid = m_owner.grid();
@@ -256,7 +257,10 @@ void TfrmSzukaj::search(int fromRow, bool next)
     grid->setUpdatesEnabled(false);
     const SearchMatch how{m_owner.SearchOptions.soPartialKey,
                           !m_owner.SearchOptions.soCaseInsensitive};
-    const int row = FindMatchingRow(*grid->model(), column, fromRow, text, how);
+    const QAbstractItemModel* model = grid->model();
+    const int row = FindMatchingRow(
+        model->rowCount(), [&](int r) { return grid->cellText(model->index(r, column)); }, fromRow,
+        text, how);
     if (row >= 0)
         grid->setCurrentIndex(grid->model()->index(row, column));
     grid->setUpdatesEnabled(true);

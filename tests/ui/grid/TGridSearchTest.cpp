@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 
 using namespace vorn;
 using namespace vorn::test;
@@ -73,6 +74,38 @@ TEST_F(GridSearch, CaseAndPolishLetters)
     dialog->btnZnajdz->click();
     EXPECT_EQ(currentRow(), 0);
     EXPECT_TRUE(messages.questions().isEmpty()); // a first search asks nothing
+}
+
+TEST_F(GridSearch, AmountsAreSearchedAsShown)
+{
+    dialog->cbxOnChange->setChecked(false);
+    grid->setCurrentIndex(model->index(0, 2));
+    dialog->edtSzukaj->setText(QStringLiteral("12 345,6"));
+    dialog->btnZnajdz->click();
+    EXPECT_EQ(currentRow(), 1);
+    EXPECT_EQ(grid->currentIndex().column(), 2);
+}
+
+TEST_F(GridSearch, ButtonOpensOneDialogAndNoneOnAnEmptyGrid)
+{
+    dialog.reset();
+    int opened = 0;
+    QTimer::singleShot(0, [&] {
+        TfrmSzukaj* shown = search.dialog();
+        ASSERT_NE(shown, nullptr);
+        ++opened;
+        search.openSearch(); // a second one is refused while the first is up
+        EXPECT_EQ(search.dialog(), shown);
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Znajdź po \"Nazwa\"."));
+        shown->btnZamknij->click();
+    });
+    search.click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(search.dialog(), nullptr); // gone when closed
+
+    model->setRows({});
+    search.click(); // would wait for a modal dialog if one opened
+    EXPECT_EQ(search.dialog(), nullptr);
 }
 
 TEST_F(GridSearch, EveryChangeSearchesFromTheFirstRecord)
