@@ -142,9 +142,10 @@ void TDBGridSel::markAllAs(int value)
 {
     if (!markingPossible())
         return;
-    if (m_selecting.Question && m_messages &&
-        !m_messages->question(value ? QStringLiteral("Czy chcesz zaznaczyć wszystkie pozycje?")
-                                    : QStringLiteral("Czy chcesz odznaczyć wszystkie pozycje?")))
+    if (m_selecting.Question &&
+        (!m_messages ||
+         !m_messages->question(value ? QStringLiteral("Czy chcesz zaznaczyć wszystkie pozycje?")
+                                     : QStringLiteral("Czy chcesz odznaczyć wszystkie pozycje?"))))
         return;
     // As a walk of the dataset: a record without a number stops the marking there.
     for (int r = 0; r < model()->rowCount(); ++r) {

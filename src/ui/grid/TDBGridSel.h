@@ -10,8 +10,6 @@
 #include <QTableView>
 #include <optional>
 
-
-
 namespace vorn {
 
 class TBitSelect;
@@ -63,7 +61,8 @@ public:
 
     TSorting& sorting() { return m_sorting; }
     TSelecting& selecting() { return m_selecting; }
-    // Questions of "mark all" and "unmark all" go here; without it they are not asked.
+    // Questions of "mark all" and "unmark all" go here; while Question is on, a grid
+    // without them marks nothing all at once.
     void setMessages(UserMessages* messages) { m_messages = messages; }
 
     bool newStyle() const { return m_newStyle; }

@@ -65,6 +65,13 @@ TEST_F(GridSel, KeypadPlusAndMinusAskFirst)
     QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(marks.Count(), 4);
     EXPECT_EQ(messages.questions().size(), 1);
+
+    // A question nobody can answer is a No.
+    marks.SetAll(0);
+    grid->selecting().Question = true;
+    grid->setMessages(nullptr);
+    QTest::keyClick(grid, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(marks.Count(), 0);
 }
 
 // A model that would delete whatever a view asked it to.
