@@ -3,6 +3,12 @@
 #include "common/Dates.h"
 #include "common/Messages.h"
 #include "shell/Session.h"
+#include "shell/Modules.h"
+#include "shell/Profiles.h"
+#include "ui/grid/ExportGridToText.h"
+#include "ui/grid/RowListModel.h"
+#include "ui/grid/TAutoPropertiesStore.h"
+#include "ui/grid/TDBGridSel.h"
 #include "ui/session/YearEditorDialog.h"
 
 #include <QAction>
@@ -10,7 +16,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,22 +26,22 @@ TfrmGetRok::TfrmGetRok(Session& session, UserMessages& messages, QWidget* parent
 {
     setObjectName(QStringLiteral("frmGetRok"));
     setWindowTitle(QStringLiteral("WYBÓR ROKU "));
-    grdLata = new QTableWidget(0, 4);
+    m_model = new RowListModel({{QStringLiteral("ROK"), QStringLiteral("NUMER ROKU")},
+                                {QStringLiteral("DATA_POCZ"), QStringLiteral("POCZĄTEK ROKU")},
+                                {QStringLiteral("DATA_KONCA"), QStringLiteral("KONIEC ROKU")},
+                                {QStringLiteral("ZAMKNIETYDO"), QStringLiteral("ZAMKNIĘTY DO")}},
+                               this);
+    grdLata = new TDBGridSel(this);
     grdLata->setObjectName(QStringLiteral("grdLata"));
-    grdLata->setHorizontalHeaderLabels(
-        {QStringLiteral("NUMER ROKU"), QStringLiteral("POCZĄTEK ROKU"),
-         QStringLiteral("KONIEC ROKU"), QStringLiteral("ZAMKNIĘTY DO")});
-    grdLata->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdLata->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdLata->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdLata->verticalHeader()->hide();
+    grdLata->setModel(m_model);
+    grdLata->setMessages(&m_messages);
     grdLata->horizontalHeader()->setStretchLastSection(true);
     grdLata->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(grdLata, &QTableWidget::cellDoubleClicked, this, [this] { choose(); });
 
     btnWybierz = new QPushButton(QStringLiteral("Wy&bierz"));
     btnWybierz->setToolTip(QStringLiteral("Wybór roku"));
     btnWybierz->setDefault(true);
+    grdLata->setButtonModal(btnWybierz); // Enter and a double click choose
     btnNowy = new QPushButton(QStringLiteral("&Nowy"));
     btnNowy->setToolTip(QStringLiteral("Założenie nowego roku (Ins)"));
     btnUsun = new QPushButton(QStringLiteral("&Usuń"));
@@ -52,8 +57,7 @@ TfrmGetRok::TfrmGetRok(Session& session, UserMessages& messages, QWidget* parent
     connect(btnUsun, &QPushButton::clicked, this, &TfrmGetRok::deleteYear);
     connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(sbnEksport, &QToolButton::clicked, this, [this] {
-        if (exporter)
-            exporter(grdLata, QStringLiteral("Rok.txt"));
+        ExportGridToText(*grdLata, QStringLiteral("Rok.txt"), m_messages, SaveDialogChooser(this));
     });
     auto* newAction = new QAction(QStringLiteral("NOWY"), grdLata);
     newAction->setShortcut(Qt::Key_Insert);
@@ -86,50 +90,65 @@ TfrmGetRok::TfrmGetRok(Session& session, UserMessages& messages, QWidget* parent
     layout->addWidget(grdLata);
     layout->addLayout(buttons);
     resize(560, 320);
+    m_layout = new TAutoPropertiesStore(this, QStringLiteral("frmGetRok"));
+    m_layout->addItem(grdLata, {QStringLiteral("Columns")});
+    m_layout->addItem(this, {QStringLiteral("Width"), QStringLiteral("Height")});
+    const QString root = m_session.paths().rootPath;
+    if (!root.isEmpty())
+        keepLayoutIn(ProfileFile(root, m_session.state().user.Identyfikator, ModuleST,
+                                 kProfileBrowsers));
     reload();
+}
+
+void TfrmGetRok::keepLayoutIn(const QString& iniFile)
+{
+    m_layout->activate(iniFile);
+}
+
+int TfrmGetRok::rowCount() const
+{
+    return m_model->rowCount();
 }
 
 void TfrmGetRok::reload()
 {
     const std::optional<int> keep = currentRok();
-    const auto years = m_session.fiscalYears()->years();
-    grdLata->setRowCount(int(years.size()));
-    for (int i = 0; i < years.size(); ++i) {
-        const FiscalYearRow& y = years.at(i);
-        const QStringList values{QString::number(y.rok), FormatDate(y.dataPocz),
-                                 FormatDate(y.dataKonca), FormatDate(y.zamknietyDo)};
-        for (int c = 0; c < values.size(); ++c) {
-            auto* item = new QTableWidgetItem(values.at(c));
-            item->setData(Qt::UserRole, y.rok);
-            grdLata->setItem(i, c, item);
-        }
+    QList<Row> rows;
+    for (const FiscalYearRow& y : m_session.fiscalYears()->years()) {
+        Row row;
+        row.set(QStringLiteral("ROK"), y.rok);
+        row.set(QStringLiteral("DATA_POCZ"), y.dataPocz);
+        row.set(QStringLiteral("DATA_KONCA"), y.dataKonca);
+        row.set(QStringLiteral("ZAMKNIETYDO"), y.zamknietyDo.isValid() ? QVariant(y.zamknietyDo) : QVariant());
+        rows << row;
     }
+    m_model->setRows(rows);
     if (keep)
         selectRok(*keep);
-    if (grdLata->currentRow() < 0 && grdLata->rowCount() > 0)
+    if (!currentRok() && !rows.isEmpty())
         grdLata->selectRow(0);
     updateButtons();
 }
 
 std::optional<int> TfrmGetRok::currentRok() const
 {
-    const int row = grdLata->currentRow();
-    if (row < 0 || !grdLata->item(row, 0))
+    const QModelIndex current = grdLata->currentIndex();
+    if (!current.isValid() || current.row() >= m_model->rowCount())
         return std::nullopt;
-    return grdLata->item(row, 0)->data(Qt::UserRole).toInt();
+    return int(m_model->row(current.row()).integer(QStringLiteral("ROK")));
 }
 
 void TfrmGetRok::selectRok(int rok)
 {
-    for (int i = 0; i < grdLata->rowCount(); ++i)
-        if (grdLata->item(i, 0)->data(Qt::UserRole).toInt() == rok)
+    for (int i = 0; i < m_model->rowCount(); ++i)
+        if (m_model->row(i).integer(QStringLiteral("ROK")) == rok)
             grdLata->selectRow(i);
 }
 
 void TfrmGetRok::updateButtons()
 {
     const TV2User& user = m_session.state().user;
-    const bool any = grdLata->rowCount() > 0;
+    const bool any = m_model->rowCount() > 0;
     btnWybierz->setEnabled(any);
     btnNowy->setEnabled(user.HasFirmRight(kRightNewYear));
     btnUsun->setEnabled(any && user.HasFirmRight(kRightDeleteYear));
@@ -142,7 +161,7 @@ void TfrmGetRok::newYear()
     TfrmEditRok editor(*m_session.fiscalYears(), m_messages, this);
     if (editor.exec() == QDialog::Accepted) {
         reload();
-        grdLata->selectRow(grdLata->rowCount() - 1);
+        grdLata->selectRow(m_model->rowCount() - 1);
     }
 }
 

@@ -6,12 +6,14 @@
 #include <functional>
 
 class QPushButton;
-class QTableWidget;
 class QToolButton;
 
 namespace vorn {
 
+class RowListModel;
 class Session;
+class TAutoPropertiesStore;
+class TDBGridSel;
 class UserMessages;
 
 // "WYBÓR ROKU ": the firm's fiscal years; new and deleted here with rights 81 and 82.
@@ -29,21 +31,23 @@ public:
     void deleteYear();
     void choose();
 
-    QTableWidget* grid() const { return grdLata; }
+    TDBGridSel* grid() const { return grdLata; }
+    int rowCount() const;
+    // The grid's layout is kept in this file (the user's "Br" profile by default).
+    void keepLayoutIn(const QString& iniFile);
     QPushButton* chooseButton() const { return btnWybierz; }
     QPushButton* newButton() const { return btnNowy; }
     QPushButton* deleteButton() const { return btnUsun; }
     QToolButton* exportButton() const { return sbnEksport; }
-
-    // Export of the grid to a text file ("Rok.txt"), provided by the list tools.
-    static inline std::function<void(QTableWidget*, const QString&)> exporter;
 
 private:
     void updateButtons();
 
     Session& m_session;
     UserMessages& m_messages;
-    QTableWidget* grdLata;
+    RowListModel* m_model;
+    TDBGridSel* grdLata;
+    TAutoPropertiesStore* m_layout;
     QPushButton* btnWybierz;
     QPushButton* btnNowy;
     QPushButton* btnUsun;

@@ -4,6 +4,8 @@
 #include "store/Schema.h"
 #include "store/Scope.h"
 #include "support/TestEnv.h"
+#include "common/TextExport.h"
+#include "ui/grid/ExportGridToText.h"
 #include "ui/session/FirmDialog.h"
 #include "ui/session/LoginDialog.h"
 #include "ui/session/YearChooserDialog.h"
@@ -12,7 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include "ui/grid/TDBGridSel.h"
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -140,8 +142,9 @@ TEST_F(YearWindowsTest, ChooserButtonsFollowRightsAndRows)
     {
         TfrmGetRok chooserWindow(*session, m);
         EXPECT_EQ(chooserWindow.windowTitle(), QStringLiteral("WYBÓR ROKU "));
-        EXPECT_EQ(chooserWindow.grid()->rowCount(), 1);
-        EXPECT_EQ(chooserWindow.grid()->item(0, 1)->text(), QStringLiteral("01-07-2010"));
+        EXPECT_EQ(chooserWindow.rowCount(), 1);
+        EXPECT_EQ(chooserWindow.grid()->cellText(chooserWindow.grid()->model()->index(0, 1)),
+                  QStringLiteral("01-07-2010"));
         EXPECT_TRUE(chooserWindow.chooseButton()->isEnabled());
         EXPECT_TRUE(chooserWindow.newButton()->isEnabled());
         EXPECT_TRUE(chooserWindow.deleteButton()->isEnabled());
@@ -159,6 +162,36 @@ TEST_F(YearWindowsTest, ChooserButtonsFollowRightsAndRows)
     EXPECT_EQ(m.messages()[0].code, QStringLiteral("AD_0134"));
 }
 
+TEST_F(YearWindowsTest, ChooserKeepsItsLayoutAndExportsRokTxt)
+{
+    ScriptedMessages m;
+    const QString profile = FreshDir(QStringLiteral("br")) + QStringLiteral("/Br.ini");
+    {
+        TfrmGetRok first(*session, m);
+        first.keepLayoutIn(profile);
+        first.show();
+        first.grid()->setColumnWidth(0, 141);
+        first.hide(); // closing stores the layout
+    }
+    TfrmGetRok second(*session, m);
+    second.keepLayoutIn(profile);
+    second.show();
+    EXPECT_EQ(second.grid()->columnWidth(0), 141);
+
+    const QString file = FreshDir(QStringLiteral("rok")) + QStringLiteral("/Rok.txt");
+    QString proposed;
+    ASSERT_TRUE(ExportGridToText(*second.grid(), QStringLiteral("Rok.txt"), m, [&](const QString& p) {
+        proposed = p;
+        return file;
+    }));
+    EXPECT_EQ(proposed, QStringLiteral("Rok.txt"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(DecodeWindows1250(f.readAll()),
+              QStringLiteral("NUMER ROKU\tPOCZĄTEK ROKU\tKONIEC ROKU\tZAMKNIĘTY DO\t\r\n"
+                             "2010\t01-07-2010\t30-06-2011\t30-06-2010\t\r\n"));
+}
+
 TEST_F(YearWindowsTest, DeletingTheOnlyYearEmptiesTheChooser)
 {
     // The year service asks through the session's messages.
@@ -168,7 +201,7 @@ TEST_F(YearWindowsTest, DeletingTheOnlyYearEmptiesTheChooser)
     chooserWindow.deleteYear();
     EXPECT_EQ(sessionMessages.messages().last().text,
               QStringLiteral("Czy chcesz usunąć rok \"2010\" ?"));
-    EXPECT_EQ(chooserWindow.grid()->rowCount(), 0);
+    EXPECT_EQ(chooserWindow.rowCount(), 0);
     EXPECT_FALSE(chooserWindow.chooseButton()->isEnabled());
     EXPECT_FALSE(chooserWindow.deleteButton()->isEnabled());
     EXPECT_FALSE(chooserWindow.currentRok().has_value());
