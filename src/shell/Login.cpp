@@ -578,23 +578,9 @@ void TV2Login::storeLastFirm(int module, qint64 userId, qint64 firmId)
     }
 }
 
-int TV2Login::ReadDataVersion(const QString& firmFolder)
-{
-    const auto dialect = DefaultDialect();
-    if (!QFileInfo::exists(dialect->databaseName(firmFolder, ScopeFileName(Scope::Firm))))
-        return -1;
-    try {
-        Database db(Scope::Firm, firmFolder, dialect, OpenOptions{});
-        const QVariant v = db.scalar(QStringLiteral("SELECT Wersja FROM verinf"));
-        return v.isNull() ? -1 : v.toInt();
-    } catch (const VornError&) {
-        return -1;
-    }
-}
-
 int TV2Login::checkDataVersion(int module, const TV2Firm& firm, bool atLogin)
 {
-    const int version = ReadDataVersion(firmFolder(module, firm));
+    const int version = FirmDataVersion(firmFolder(module, firm));
     const QString readError =
         QStringLiteral("Wystąpił błąd podczas odczytu wersji bazy danych modułu %1.")
             .arg(ModuleCode(module));

@@ -62,9 +62,6 @@ public:
     int archiveReminderDays() const { return m_reminderDays; }
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
-    // The firm's data version from verinf in its folder; -1 when it cannot be read.
-    static int ReadDataVersion(const QString& firmFolder);
-
 private:
     enum class Registration
     {

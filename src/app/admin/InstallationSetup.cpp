@@ -3,6 +3,7 @@
 #include "common/Paths.h"
 #include "shell/AdministratorLauncher.h"
 #include "shell/ConfigStore.h"
+#include "shell/MemoryConfigStore.h"
 #include "shell/Registry.h"
 
 #include <QDir>
@@ -41,16 +42,7 @@ bool InstallationSetup::run(QString* error)
         return false;
     }
 #endif
-    m_store.write(Hive::LocalMachine, TV2Registry::kRootKey, QStringLiteral("TempDir"),
-                  JoinPath({m_root, QStringLiteral("TEMP")}));
-    for (int module : {int(ModuleAD), int(ModuleST)}) {
-        const QString key = TV2Registry::ModuleKey(module);
-        m_store.write(Hive::LocalMachine, key, QStringLiteral("RootPath"), m_root);
-        m_store.write(Hive::LocalMachine, key, QStringLiteral("NetFileDir"),
-                      JoinPath({m_root, QStringLiteral("NET")}));
-        m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerName"), QString());
-        m_store.write(Hive::LocalMachine, key, QStringLiteral("ServerPath"), QString());
-    }
+    MemoryConfigStore::DescribeInstallation(m_store, m_root);
     return true;
 }
 
