@@ -155,23 +155,15 @@ void UserRegister::addMember(const QString& identifier, int group)
         m_db.exec(QStringLiteral("INSERT INTO D00006AD (uzytkid, grupaid) VALUES (:u, :g)"), key);
 }
 
-void UserRegister::grantUser(const QString& identifier, int module, int firmId,
-                             const QString& rights)
+void UserRegister::replaceRights(const QString& deleteSql, const QString& insertSql,
+                                 const QVariantMap& key, const QString& rights)
 {
-    const Row user = requireUser(identifier);
-    const QVariantMap key{{QStringLiteral("m"), module},
-                          {QStringLiteral("f"), firmId},
-                          {QStringLiteral("u"), user.integer(QStringLiteral("ID"))}};
     m_db.beginWrite();
     try {
-        m_db.exec(QStringLiteral("DELETE FROM D00008AD WHERE modulid=:m AND firmaid=:f AND "
-                                 "uzytkownikid=:u"),
-                  key);
+        m_db.exec(deleteSql, key);
         QVariantMap row = key;
         row.insert(QStringLiteral("r"), rights);
-        m_db.exec(QStringLiteral("INSERT INTO D00008AD (modulid, firmaid, uzytkownikid, "
-                                 "uprawnienia) VALUES (:m, :f, :u, :r)"),
-                  row);
+        m_db.exec(insertSql, row);
         m_db.commit();
     } catch (...) {
         m_db.rollback();
@@ -179,26 +171,31 @@ void UserRegister::grantUser(const QString& identifier, int module, int firmId,
     }
 }
 
+void UserRegister::grantUser(const QString& identifier, int module, int firmId,
+                             const QString& rights)
+{
+    const Row user = requireUser(identifier);
+    replaceRights(QStringLiteral("DELETE FROM D00008AD WHERE modulid=:m AND firmaid=:f AND "
+                                 "uzytkownikid=:u"),
+                  QStringLiteral("INSERT INTO D00008AD (modulid, firmaid, uzytkownikid, "
+                                 "uprawnienia) VALUES (:m, :f, :u, :r)"),
+                  {{QStringLiteral("m"), module},
+                   {QStringLiteral("f"), firmId},
+                   {QStringLiteral("u"), user.integer(QStringLiteral("ID"))}},
+                  rights);
+}
+
 void UserRegister::grantGroup(int group, int module, int firmId, const QString& rights)
 {
     requireGroup(group);
-    const QVariantMap key{
-        {QStringLiteral("g"), group}, {QStringLiteral("m"), module}, {QStringLiteral("f"), firmId}};
-    m_db.beginWrite();
-    try {
-        m_db.exec(
-            QStringLiteral("DELETE FROM D00003AD WHERE grupaid=:g AND modulid=:m AND firmaid=:f"),
-            key);
-        QVariantMap row = key;
-        row.insert(QStringLiteral("r"), rights);
-        m_db.exec(QStringLiteral("INSERT INTO D00003AD (grupaid, modulid, firmaid, uprawnienia) "
-                                 "VALUES (:g, :m, :f, :r)"),
-                  row);
-        m_db.commit();
-    } catch (...) {
-        m_db.rollback();
-        throw;
-    }
+    replaceRights(
+        QStringLiteral("DELETE FROM D00003AD WHERE grupaid=:g AND modulid=:m AND firmaid=:f"),
+        QStringLiteral("INSERT INTO D00003AD (grupaid, modulid, firmaid, uprawnienia) "
+                       "VALUES (:g, :m, :f, :r)"),
+        {{QStringLiteral("g"), group},
+         {QStringLiteral("m"), module},
+         {QStringLiteral("f"), firmId}},
+        rights);
 }
 
 } // namespace vorn::admin

@@ -53,6 +53,9 @@ public:
     void grantGroup(int group, int module, int firmId, const QString& rights);
 
 private:
+    // A user's or group's rights to a firm: the old row (if any) replaced in one transaction.
+    void replaceRights(const QString& deleteSql, const QString& insertSql, const QVariantMap& key,
+                       const QString& rights);
     Row requireUser(const QString& identifier);
     void requireGroup(int group);
 
