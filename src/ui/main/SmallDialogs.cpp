@@ -1,5 +1,7 @@
 #include "ui/main/SmallDialogs.h"
 
+#include "ui/DialogButtons.h"
+
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDate>
@@ -47,17 +49,11 @@ TfrmOpcje::TfrmOpcje(bool colourMarks, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("OPCJE UŻYTKOWNIKA"));
     cbxKolory = new QCheckBox(QStringLiteral("Kolorowe oznaczenia środków"));
     cbxKolory->setChecked(colourMarks);
-    auto* ok = new QPushButton(QStringLiteral("&Zatwierdź"));
-    auto* cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = MakeDialogButtons(this);
+    connect(buttons.confirm, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cbxKolory);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 bool TfrmOpcje::colourMarks() const

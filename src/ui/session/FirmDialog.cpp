@@ -1,5 +1,7 @@
 #include "ui/session/FirmDialog.h"
 
+#include "ui/DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,26 +28,20 @@ TfrmBrFirm::TfrmBrFirm(QWidget* parent) : QDialog(parent)
     lstFirmy->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lblUwaga = new QLabel;
     lblUwaga->setWordWrap(true);
-    btnWybierz = new QPushButton(QStringLiteral("Wy&bierz"));
-    btnWybierz->setObjectName(QStringLiteral("btnWybierz"));
-    btnWybierz->setDefault(true);
-    btnAnuluj = new QPushButton(QStringLiteral("&Anuluj"));
+    const DialogButtons buttons = MakeDialogButtons(this, QStringLiteral("Wy&bierz"));
+    btnWybierz = buttons.confirm;
+    btnAnuluj = buttons.cancel;
     connect(btnWybierz, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(lstFirmy, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (btnWybierz->isEnabled())
             accept();
     });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnWybierz);
-    buttons->addWidget(btnAnuluj);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(caption);
     layout->addWidget(lstFirmy);
     layout->addWidget(lblUwaga);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(620, 360);
 }
 

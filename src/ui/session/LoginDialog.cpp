@@ -1,6 +1,7 @@
 #include "ui/session/LoginDialog.h"
 
 #include "common/Messages.h"
+#include "ui/DialogButtons.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,22 +39,15 @@ TfrmLogin::TfrmLogin(UserMessages& messages, QWidget* parent)
     form->addRow(QStringLiteral("Identyfikator:"), edtIdentyfikator);
     form->addRow(QStringLiteral("Hasło:"), edtHaslo);
 
-    btnZatwierdz = new QPushButton(QStringLiteral("&Zatwierdź"));
-    btnZatwierdz->setObjectName(QStringLiteral("btnZatwierdz"));
-    btnZatwierdz->setDefault(true);
-    btnAnuluj = new QPushButton(QStringLiteral("&Anuluj"));
-    btnAnuluj->setObjectName(QStringLiteral("btnAnuluj"));
+    const DialogButtons buttons = MakeDialogButtons(this);
+    btnZatwierdz = buttons.confirm;
+    btnAnuluj = buttons.cancel;
     connect(btnZatwierdz, &QPushButton::clicked, this, &TfrmLogin::confirm);
-    connect(btnAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnZatwierdz);
-    buttons->addWidget(btnAnuluj);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(module);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 void TfrmLogin::prepare()

@@ -2,9 +2,9 @@
 
 #include "common/Dates.h"
 #include "common/Messages.h"
-#include "shell/Session.h"
 #include "shell/Modules.h"
 #include "shell/Profiles.h"
+#include "shell/Session.h"
 #include "ui/grid/ExportGridToText.h"
 #include "ui/grid/RowListModel.h"
 #include "ui/grid/TAutoPropertiesStore.h"
@@ -95,8 +95,8 @@ TfrmGetRok::TfrmGetRok(Session& session, UserMessages& messages, QWidget* parent
     m_layout->addItem(this, {QStringLiteral("Width"), QStringLiteral("Height")});
     const QString root = m_session.paths().rootPath;
     if (!root.isEmpty())
-        keepLayoutIn(ProfileFile(root, m_session.state().user.Identyfikator, ModuleST,
-                                 kProfileBrowsers));
+        keepLayoutIn(
+            ProfileFile(root, m_session.state().user.Identyfikator, ModuleST, kProfileBrowsers));
     reload();
 }
 
@@ -119,7 +119,8 @@ void TfrmGetRok::reload()
         row.set(QStringLiteral("ROK"), y.rok);
         row.set(QStringLiteral("DATA_POCZ"), y.dataPocz);
         row.set(QStringLiteral("DATA_KONCA"), y.dataKonca);
-        row.set(QStringLiteral("ZAMKNIETYDO"), y.zamknietyDo.isValid() ? QVariant(y.zamknietyDo) : QVariant());
+        row.set(QStringLiteral("ZAMKNIETYDO"),
+                y.zamknietyDo.isValid() ? QVariant(y.zamknietyDo) : QVariant());
         rows << row;
     }
     m_model->setRows(rows);

@@ -4,6 +4,7 @@
 #include "common/Errors.h"
 #include "common/Messages.h"
 #include "shell/FiscalYears.h"
+#include "ui/DialogButtons.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -43,19 +44,11 @@ TfrmEditRok::TfrmEditRok(FiscalYearService& years, UserMessages& messages, QWidg
     form->addRow(lblPoczatek, edtPoczatek);
     form->addRow(QStringLiteral("Koniec roku:"), edtKoniec);
 
-    auto* ok = new QPushButton(QStringLiteral("&Zatwierdź"));
-    ok->setObjectName(QStringLiteral("btnZatwierdz"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Anuluj"));
-    connect(ok, &QPushButton::clicked, this, &TfrmEditRok::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = MakeDialogButtons(this);
+    connect(buttons.confirm, &QPushButton::clicked, this, &TfrmEditRok::confirm);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     const NewYearProposal proposal = m_years.ProposeNewYear();
     edtRok->setText(proposal.input.rok ? QString::number(*proposal.input.rok) : QString());
